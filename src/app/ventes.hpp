@@ -1,0 +1,32 @@
+// The sales file: a head of six words, then client records each followed by its item
+// records, all fields separated by any white space.
+#pragma once
+
+#include <istream>
+#include <string>
+
+struct Client {
+    int noClient = 0;
+    std::string prenom;
+    std::string nom;
+    std::string type;
+    int nbArticle = 0;
+};
+
+struct Article {
+    int noArticle = 0;
+    std::string description;
+    int qty = 0;
+    float prix = 0.0f;
+    char sel = ' ';
+};
+
+// Reads the six words of the head into dateFact, so that the last word read stays there;
+// false when the head holds fewer than six words.
+bool lireEntete(std::istream& entree, std::string& dateFact);
+
+// Reads one client record; false at the end of the data or on a field that cannot be read.
+bool lireClient(std::istream& entree, Client& client);
+
+// Reads one item record; false at the end of the data or on a field that cannot be read.
+bool lireArticle(std::istream& entree, Article& article);

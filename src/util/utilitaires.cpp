@@ -1,0 +1,215 @@
+#include "utilitaires.hpp"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <iostream>
+#include <streambuf>
+
+namespace {
+
+// Reads descriptor 0 into a buffer of its own: the standard console buffer keeps what it
+// has received out of reach, and viderEntree must be able to drop it.
+class TamponConsole : public std::streambuf {
+  public:
+    TamponConsole() { setg(tampon_, tampon_, tampon_); }
+
+  protected:
+    int_type underflow() override {
+        if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
+        ssize_t lus = 0;
+        do {
+            lus = ::read(0, tampon_, sizeof tampon_);
+        } while (lus < 0 && errno == EINTR);
+        if (lus <= 0) return traits_type::eof();
+        setg(tampon_, tampon_, tampon_ + lus);
+        return traits_type::to_int_type(*gptr());
+    }
+
+    // Moving the descriptor discards the buffer; a refusal (pipe, terminal) keeps it.
+    pos_type seekoff(off_type decalage, std::ios_base::seekdir sens,
+                     std::ios_base::openmode) override {
+        int origine = SEEK_CUR;
+        if (sens == std::ios_base::beg) origine = SEEK_SET;
+        if (sens == std::ios_base::end) origine = SEEK_END;
+        if (sens == std::ios_base::cur) decalage -= egptr() - gptr();
+        const off_t position = ::lseek(0, static_cast<off_t>(decalage), origine);
+        if (position < 0) return pos_type(off_type(-1));
+        setg(tampon_, tampon_, tampon_);
+        return pos_type(static_cast<off_type>(position));
+    }
+
+    pos_type seekpos(pos_type position, std::ios_base::openmode mode) override {
+        return seekoff(off_type(position), std::ios_base::beg, mode);
+    }
+
+  private:
+    char tampon_[1 << 16];
+};
+
+// Standard input that cannot be positioned. On a terminal the operator's earlier typing is
+// dropped, whether the program already holds it or the terminal still does; on a pipe only
+// the rest of the line already received goes, since what follows is the next answer.
+void abandonnerSaisieRecue() {
+    std::streambuf& tampon = *std::cin.rdbuf();
+    if (::isatty(0)) {
+        ::tcflush(0, TCIFLUSH);
+        while (tampon.in_avail() > 0) tampon.sbumpc();
+        return;
+    }
+    while (tampon.in_avail() > 0) {
+        if (tampon.sbumpc() == '\n') return;
+    }
+}
+
+// Only a to z change: the message bytes above 127 must stay as they are.
+char majuscule(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+void ecrireInvite(const std::string& invite) {
+    std::cout << invite << std::endl;
+}
+
+}  // namespace
+
+void brancherConsole() {
+    static TamponConsole tampon;
+    std::cin.rdbuf(&tampon);
+}
+
+void viderEntree() {
+    std::cin.clear();
+    std::cin.seekg(0, std::ios_base::end);
+    if (std::cin.fail()) {
+        std::cin.clear();
+        abandonnerSaisieRecue();
+        return;
+    }
+    std::cin.ignore(limiteIgnore, '\n');
+}
+
+// Clearing before the text is shown, not after: an Enter typed as soon as the text appears
+// must not be dropped.
+void attendreEntree() {
+    viderEntree();
+    std::cout << "Appuyer sur entrer pour continuer ... " << std::flush;
+    std::cin.ignore(limiteIgnore, '\n');
+}
+
+bool questionOuiNon(std::string question) {
+    viderEntree();
+    for (;;) {
+        ecrireInvite(question);
+        const int c = std::cin.get();
+        if (c == std::char_traits<char>::eof()) return false;
+        const char reponse = majuscule(static_cast<char>(c));
+        if (reponse == 'O') return true;
+        if (reponse == 'N') return false;
+    }
+}
+
+bool fluxVide(std::istream& flux) {
+    return flux.peek() == std::char_traits<char>::eof();
+}
+
+bool ouvrirFichierEntree(std::ifstream& flux, std::string nomFichier) {
+    flux.open(nomFichier);
+    if (flux.is_open() && fluxVide(flux) && !flux.bad()) {
+        std::cout << "le fichier \"" << nomFichier << "\" est vide\n";
+        flux.close();
+        return false;
+    }
+    // A name that opens but cannot be read (a directory) is as good as absent.
+    if (!flux.is_open() || flux.bad()) {
+        std::cout << "le fichier \"" << nomFichier << "\" est absent\n";
+        flux.close();
+        return false;
+    }
+    return true;
+}
+
+void effacerEcran() {
+    std::cout << std::string(25, '\n');
+}
+
+float lireReel(std::string invite) {
+    float valeur = 0.0f;
+    for (;;) {
+        viderEntree();
+        ecrireInvite(invite);
+        if (std::cin >> valeur) return valeur;
+        if (std::cin.eof()) return 0.0f;
+    }
+}
+
+int lireEntier(std::string invite) {
+    int valeur = 0;
+    for (;;) {
+        viderEntree();
+        ecrireInvite(invite);
+        if (std::cin >> valeur) return valeur;
+        if (std::cin.eof()) return 0;
+    }
+}
+
+float lireReelPositif(std::string invite) {
+    float valeur = lireReel(invite);
+    while (!(valeur > 0.0f) && !std::cin.eof()) {
+        std::cout << " vous devez entrer une valeur positive et non nulle ";
+        valeur = lireReel(invite);
+    }
+    return valeur > 0.0f ? valeur : 0.0f;
+}
+
+int lireEntierPositif(std::string invite) {
+    int valeur = lireEntier(invite);
+    while (valeur < 1 && !std::cin.eof()) valeur = lireEntier(invite);
+    return valeur < 1 ? 0 : valeur;
+}
+
+std::string lireTexte(std::string invite) {
+    viderEntree();
+    std::string saisie;
+    while (saisie.empty()) {
+        std::cout << '\n' << invite << '\n' << std::flush;
+        if (!std::getline(std::cin, saisie)) return std::string();
+    }
+    return saisie;
+}
+
+char lireCaractere(std::string invite) {
+    viderEntree();
+    ecrireInvite(invite);
+    const int c = std::cin.get();
+    return c == std::char_traits<char>::eof() ? '\0' : static_cast<char>(c);
+}
+
+char lireChoix(std::string invite, std::string permis) {
+    for (;;) {
+        const char c = lireCaractere(invite);
+        if (std::cin.eof()) return '\0';
+        if (caractereDansListe(c, permis)) return c;
+    }
+}
+
+bool caractereDansListe(char c, std::string liste) {
+    for (const char permis : liste) {
+        if (majuscule(c) == majuscule(permis)) return true;
+    }
+    return false;
+}
+
+bool lireChamp(std::istream& flux, int& valeur) {
+    return !(flux >> valeur).fail();
+}
+bool lireChamp(std::istream& flux, float& valeur) {
+    return !(flux >> valeur).fail();
+}
+bool lireChamp(std::istream& flux, char& valeur) {
+    return !flux.get(valeur).fail();
+}
+bool lireChamp(std::istream& flux, std::string& valeur) {
+    return !(flux >> valeur).fail();
+}
