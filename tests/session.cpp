@@ -8,11 +8,13 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -203,4 +205,53 @@ bool Terminal::fin(int millisecondes) {
     }
     statut = WIFEXITED(etat) ? WEXITSTATUS(etat) : -2;
     return true;
+}
+
+namespace {
+
+std::vector<std::string> lignes(const std::string& texte) {
+    std::vector<std::string> resultat(1);
+    for (const char c : texte) {
+        resultat.back() += c;
+        if (c == '\n') resultat.emplace_back();
+    }
+    return resultat;
+}
+
+std::string lisible(const std::string& ligne) {
+    std::string resultat;
+    for (const unsigned char c : ligne) {
+        if (c == '\n') {
+            resultat += "\\n";
+        } else if (c < 32 || c > 126) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", c);
+            resultat += code;
+        } else {
+            resultat += static_cast<char>(c);
+        }
+    }
+    return resultat;
+}
+
+}  // namespace
+
+bool memesOctets(const std::string& attendu, const std::string& obtenu, std::string& rapport) {
+    if (attendu == obtenu) return true;
+    const std::vector<std::string> a = lignes(attendu);
+    const std::vector<std::string> o = lignes(obtenu);
+    std::size_t n = 0;
+    while (n < a.size() && n < o.size() && a[n] == o[n]) ++n;
+    std::ostringstream texte;
+    texte << "first difference at line " << n + 1 << " (" << attendu.size() << " bytes expected, "
+          << obtenu.size() << " obtained)\n";
+    const std::size_t debut = n >= 2 ? n - 2 : 0;
+    for (std::size_t i = debut; i < n + 3; ++i) {
+        const bool differe = i >= n;
+        if (i < a.size())
+            texte << (differe ? "- " : "  ") << i + 1 << ": " << lisible(a[i]) << '\n';
+        if (differe && i < o.size()) texte << "+ " << i + 1 << ": " << lisible(o[i]) << '\n';
+    }
+    rapport = texte.str();
+    return false;
 }

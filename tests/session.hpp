@@ -53,3 +53,12 @@ struct Terminal {
     int pid_ = -1;
     std::size_t vu_ = 0;
 };
+
+// Byte-for-byte comparison; on a difference, shows the first differing line of each side
+// with its neighbours, bytes outside printable ASCII escaped.
+bool memesOctets(const std::string& attendu, const std::string& obtenu, std::string& rapport);
+#define EXPECT_MEMES_OCTETS(attendu, obtenu)                                 \
+    do {                                                                     \
+        std::string rapport_;                                                \
+        EXPECT_TRUE(memesOctets((attendu), (obtenu), rapport_)) << rapport_; \
+    } while (0)

@@ -1,0 +1,54 @@
+// Invoice arithmetic: discount rates, line and invoice figures, the day's totals.
+// Every amount is a float; each formula is evaluated in double precision, in the order
+// written, and rounded to float once, when stored: single precision throughout would
+// now and then move a printed cent.
+#pragma once
+
+#include <string>
+
+enum class CategorieClient { Membre, Vip, NonMembre };
+
+// Counts are kept in 64 bits: a day's sum of 32-bit quantities can pass 2^31.
+struct TotauxJour {
+    long long nbFactures = 0;
+    long long nbArticles = 0;
+    float montantAvantRabais = 0.0f;
+    float montantRabais = 0.0f;
+    float montantTaxes = 0.0f;
+    float montantTotal = 0.0f;
+    long long nbMembre = 0;
+    long long nbVip = 0;
+    long long nbNonMembre = 0;
+};
+
+// The figures of the invoice being written, zero at the start of each client.
+struct Facture {
+    float sousTotalFacture = 0.0f;  // after discounts, before taxes
+    float rabaisFacture = 0.0f;     // what the client saved
+    long long nbArticleFacture = 0;
+    float tps = 0.0f;
+    float tvq = 0.0f;
+    float totalFacture = 0.0f;
+};
+
+struct LigneCalculee {
+    float tauxRabais = 0.0f;  // percent
+    float sousTotal = 0.0f;   // qty times prix
+    float totalLigne = 0.0f;  // after the discount
+};
+
+// "membre" and "vip", exactly and in lower case; any other word is a non-member.
+CategorieClient categorieClient(const std::string& type);
+
+// The discount percentage; only the lowercase flag s marks the store's selection.
+float tauxRabais(CategorieClient categorie, char sel);
+
+// Computes one item line and adds it to the invoice (sub-total, savings, article count).
+LigneCalculee ajouterLigne(Facture& facture, CategorieClient categorie, int qty, float prix,
+                           char sel);
+
+// Computes tps, then tvq on the sub-total plus tps, then the total.
+void calculerTaxes(Facture& facture);
+
+// Adds a finished invoice to the day's totals and counts the client in its category.
+void ajouterFacture(TotauxJour& totaux, const Facture& facture, CategorieClient categorie);

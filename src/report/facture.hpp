@@ -1,0 +1,21 @@
+// The invoice document: 79 columns, a header, one line per article, a footer ending with a
+// page break. The printers compute nothing and write into the stream they are given;
+// they leave it in fixed notation with two decimals, left-aligned after the header and
+// right-aligned after a line or the footer.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+// Store heading, invoice number and date, client, column heading and rule (nine lines).
+void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string dateFact,
+                         int noClient, std::string prenom, std::string nom);
+
+// One article line; sel prints "oui" only for the lowercase letter s.
+void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string description, int qty,
+                        float prix, float sousTotal, char sel, int tauxRabais, float totalLigne);
+
+// The totals, the article count with the amount saved (unless exactly zero), the
+// thank-you line and the page break.
+void ecrirePiedFacture(std::ostream& flux, float sousTotalFacture, float tps, float tvq,
+                       float totalFacture, long long nbArticleFacture, float rabaisFacture);
