@@ -9,7 +9,7 @@
 
 namespace {
 
-struct Lecture {
+struct Releve {
     std::string dateFact;
     bool enteteComplete = false;
     std::vector<std::string> clients;   // "noClient prenom nom type nbArticle"
@@ -17,12 +17,12 @@ struct Lecture {
 };
 
 // Walks a sales file the way the report loop does, keeping each record read.
-Lecture parcourir(const std::string& texte) {
+Releve parcourir(const std::string& texte) {
     std::istringstream entree(texte);
-    Lecture lecture;
+    Releve lecture;
     lecture.enteteComplete = lireEntete(entree, lecture.dateFact);
     Client client;
-    while (lireClient(entree, client)) {
+    while (lireClient(entree, client) == Lecture::Lu) {
         std::ostringstream ligne;
         ligne << client.noClient << ' ' << client.prenom << ' ' << client.nom << ' ' << client.type
               << ' ' << client.nbArticle;
@@ -64,7 +64,7 @@ std::string remplacerBlancs(std::string texte, const std::string& par) {
 }  // namespace
 
 TEST(Ventes, toutesLesDispositionsSeLisentPareil) {
-    const Lecture reference = parcourir(exemple);
+    const Releve reference = parcourir(exemple);
     EXPECT_TRUE(reference.enteteComplete);
     EXPECT_EQ(reference.dateFact, "28-02-2012");
     EXPECT_EQ(reference.clients,
@@ -78,7 +78,7 @@ TEST(Ventes, toutesLesDispositionsSeLisentPareil) {
     for (const std::string& variante :
          {remplacerBlancs(exemple, " "), remplacerBlancs(exemple, "\n"),
           remplacerBlancs(exemple, "\t \r\n"), sansFin, "\n\n  " + exemple + "  \n\n"}) {
-        const Lecture lecture = parcourir(variante);
+        const Releve lecture = parcourir(variante);
         EXPECT_EQ(lecture.dateFact, reference.dateFact) << variante;
         EXPECT_EQ(lecture.clients, reference.clients) << variante;
         EXPECT_EQ(lecture.articles, reference.articles) << variante;
@@ -86,7 +86,7 @@ TEST(Ventes, toutesLesDispositionsSeLisentPareil) {
 }
 
 TEST(Ventes, enteteSeulOuClientTronque) {
-    Lecture lecture = parcourir("Ventes de la journee du 28-02-2012\n");
+    Releve lecture = parcourir("Ventes de la journee du 28-02-2012\n");
     EXPECT_TRUE(lecture.enteteComplete);
     EXPECT_TRUE(lecture.clients.empty());
 
@@ -107,7 +107,7 @@ TEST(Ventes, enteteSeulOuClientTronque) {
 
 TEST(Ventes, drapeauEtNombresHorsBornes) {
     // The flag is one character: the rest of "non" is read as the next client's number.
-    Lecture lecture = parcourir("a b c d e f 1 A B vip 1 9 x 1 2.5 non 2 C D vip 0\n");
+    Releve lecture = parcourir("a b c d e f 1 A B vip 1 9 x 1 2.5 non 2 C D vip 0\n");
     EXPECT_EQ(lecture.articles, std::vector<std::string>{"9 x 1 2.5 n"});
     EXPECT_EQ(lecture.clients, std::vector<std::string>{"1 A B vip 1"});
 
@@ -116,4 +116,27 @@ TEST(Ventes, drapeauEtNombresHorsBornes) {
     EXPECT_TRUE(lecture.clients.empty());
     lecture = parcourir("a b c d e f -2147483648 A B vip -5\n");
     EXPECT_EQ(lecture.clients, std::vector<std::string>{"-2147483648 A B vip -5"});
+}
+
+TEST(Ventes, finPropreOuDonneeIllisibleEtSaLigne) {
+    Client client;
+    std::istringstream propre("1 A B vip 0 \n\t\n");
+    EXPECT_EQ(lireClient(propre, client), Lecture::Lu);
+    EXPECT_EQ(lireClient(propre, client), Lecture::FinDesDonnees);
+
+    std::istringstream lettres("1 A B vip 0\n\n  x2 A B vip 0\n");
+    EXPECT_EQ(lireClient(lettres, client), Lecture::Lu);
+    EXPECT_EQ(lireClient(lettres, client), Lecture::Illisible);
+    EXPECT_EQ(ligneArret(lettres), 3);
+
+    // The data ends inside a record: the last line holding data, not the blank ones after.
+    std::istringstream tronque("1 A B vip 0\n2 A\n\n  \n");
+    EXPECT_EQ(lireClient(tronque, client), Lecture::Lu);
+    EXPECT_EQ(lireClient(tronque, client), Lecture::Illisible);
+    EXPECT_EQ(ligneArret(tronque), 2);
+
+    Article article;
+    std::istringstream article3("1 x 2 3.5\n\n\n");
+    EXPECT_FALSE(lireArticle(article3, article));
+    EXPECT_EQ(ligneArret(article3), 1);
 }

@@ -7,15 +7,22 @@
 
 namespace {
 
-// Writes one client's invoice, reading its item records, and counts it in the day.
-void facturerClient(std::istream& entree, std::ostream& sortie, const Client& client,
-                    Article& article, const std::string& dateFact, TotauxJour& totaux) {
+// Writes one client's invoice and counts it in the day. Reading stops at an item record
+// that cannot be read whole: it is left out and the invoice is closed on the lines read.
+// Returns false when that happened.
+bool facturerClient(std::istream& entree, std::ostream& sortie, const Client& client,
+                    const std::string& dateFact, TotauxJour& totaux) {
     const CategorieClient categorie = categorieClient(client.type);
     Facture facture;
     ecrireEnteteFacture(sortie, totaux.nbFactures, dateFact, client.noClient, client.prenom,
                         client.nom);
+    bool complet = true;
+    Article article;
     for (int i = 0; i < client.nbArticle; ++i) {
-        lireArticle(entree, article);
+        if (!lireArticle(entree, article)) {
+            complet = false;
+            break;
+        }
         const LigneCalculee ligne =
             ajouterLigne(facture, categorie, article.qty, article.prix, article.sel);
         ecrireLigneFacture(sortie, article.noArticle, article.description, article.qty,
@@ -26,27 +33,47 @@ void facturerClient(std::istream& entree, std::ostream& sortie, const Client& cl
     ecrirePiedFacture(sortie, facture.sousTotalFacture, facture.tps, facture.tvq,
                       facture.totalFacture, facture.nbArticleFacture, facture.rabaisFacture);
     ajouterFacture(totaux, facture, categorie);
+    return complet;
+}
+
+// The rest of the file is lost: the operator is told where to look.
+void signalerArret(std::istream& entree, std::ostream& console, const std::string& fichierVente,
+                   const std::string& endroit) {
+    console << "attention : le fichier \"" << fichierVente << "\", ligne " << ligneArret(entree)
+            << " : donnee illisible " << endroit << " ; la suite est ignoree" << std::endl;
 }
 
 }  // namespace
 
 void facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
-                     std::string& dateFact) {
-    lireEntete(entree, dateFact);
+                     const std::string& fichierVente, std::string& dateFact) {
+    const bool enteteLu = lireEntete(entree, dateFact);
     console << "La date dans le fichier est : " << dateFact << std::endl;
 
     Client client;
-    Article article;
-    if (!lireClient(entree, client)) {
+    Lecture lecture = enteteLu ? lireClient(entree, client) : Lecture::Illisible;
+    if (lecture != Lecture::Lu) {
+        if (lecture == Lecture::Illisible) {
+            signalerArret(entree, console, fichierVente,
+                          enteteLu ? "avant la premiere facture" : "dans l'en-tete");
+        }
         // 0x82 is e acute on the store's console code page.
         console << std::endl
                 << "Aucun n'achat n'a \x82t\x82 effectu\x82 pour cette date" << std::endl;
         return;
     }
     TotauxJour totaux;
-    do {
-        facturerClient(entree, sortie, client, article, dateFact, totaux);
-    } while (lireClient(entree, client));
+    while (lecture == Lecture::Lu) {
+        const long long noFacture = totaux.nbFactures;
+        const int noClient = client.noClient;
+        const bool complet = facturerClient(entree, sortie, client, dateFact, totaux);
+        lecture = complet ? lireClient(entree, client) : Lecture::Illisible;
+        if (lecture == Lecture::Illisible) {
+            signalerArret(entree, console, fichierVente,
+                          "apres la facture " + std::to_string(noFacture) + " (client " +
+                              std::to_string(noClient) + ")");
+        }
+    }
     ecrireSommaire(sortie, dateFact, totaux.nbFactures, totaux.nbArticles,
                    totaux.montantAvantRabais, totaux.montantRabais, totaux.montantTaxes,
                    totaux.montantTotal, totaux.nbMembre, totaux.nbVip, totaux.nbNonMembre);

@@ -6,7 +6,9 @@
 #include <string>
 
 // Reads the head and every client of entree, writing the invoices and the summary to
-// sortie and the file's date, or the no-purchase message, to console. dateFact keeps the
-// last head word read, from this day or an earlier one.
+// sortie, and to console the file's date, the no-purchase message and, when a record
+// cannot be read, a warning naming fichierVente and the line where reading stopped.
+// Only records read whole are invoiced. dateFact keeps the last head word read, from
+// this day or an earlier one.
 void facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
-                     std::string& dateFact);
+                     const std::string& fichierVente, std::string& dateFact);

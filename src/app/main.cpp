@@ -9,10 +9,17 @@
 
 namespace {
 
+std::string nomVentes(const std::string& dateVente) {
+    return "vente" + dateVente + ".txt";
+}
+std::string nomFacture(const std::string& dateVente) {
+    return "facture " + dateVente + ".txt";
+}
+
 // Both files live in the working directory: a date holding a path separator (or a NUL,
 // which would cut the name short) cannot name a sales file there.
 bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente) {
-    const std::string fichierVente = "vente" + dateVente + ".txt";
+    const std::string fichierVente = nomVentes(dateVente);
     if (dateVente.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
         std::cout << "le fichier \"" << fichierVente << "\" est absent\n";
         return false;
@@ -30,12 +37,20 @@ bool demanderVentes(std::ifstream& entree, std::string& dateVente) {
     }
 }
 
-bool ouvrirFacture(std::ofstream& sortie, const std::string& dateVente) {
-    const std::string fichierFacture = "facture " + dateVente + ".txt";
+bool ouvrirFacture(std::ofstream& sortie, const std::string& fichierFacture) {
     sortie.open(fichierFacture);
     if (sortie.is_open()) return true;
     std::cout << "le fichier \"" << fichierFacture << "\" ne peut pas etre cree\n";
     return false;
+}
+
+// A full disk shows only here: the invoice file would otherwise look complete.
+void fermerFacture(std::ofstream& sortie, const std::string& fichierFacture) {
+    sortie.close();
+    if (sortie.fail()) {
+        std::cout << "attention : le fichier \"" << fichierFacture
+                  << "\" est incomplet : l'ecriture a echoue" << std::endl;
+    }
 }
 
 // After a yes, the rest of the answer line ("ui" of "oui") must not become the next date.
@@ -55,10 +70,11 @@ int main() {
     do {
         std::string dateVente;
         if (!demanderVentes(entree, dateVente)) return 0;
-        if (ouvrirFacture(sortie, dateVente)) {
-            facturerJournee(entree, sortie, std::cout, dateFact);
+        const std::string fichierFacture = nomFacture(dateVente);
+        if (ouvrirFacture(sortie, fichierFacture)) {
+            facturerJournee(entree, sortie, std::cout, nomVentes(dateVente), dateFact);
             entree.close();
-            sortie.close();
+            fermerFacture(sortie, fichierFacture);
         } else {
             entree.close();
         }

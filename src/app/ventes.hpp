@@ -21,12 +21,22 @@ struct Article {
     char sel = ' ';
 };
 
+enum class Lecture {
+    Lu,             // every field was read
+    FinDesDonnees,  // nothing but white space was left: the normal end of the day
+    Illisible       // a field could not be read, or the data ended inside the record
+};
+
 // Reads the six words of the head into dateFact, so that the last word read stays there;
 // false when the head holds fewer than six words.
 bool lireEntete(std::istream& entree, std::string& dateFact);
 
-// Reads one client record; false at the end of the data or on a field that cannot be read.
-bool lireClient(std::istream& entree, Client& client);
+// Reads one client record.
+Lecture lireClient(std::istream& entree, Client& client);
 
 // Reads one item record; false at the end of the data or on a field that cannot be read.
 bool lireArticle(std::istream& entree, Article& article);
+
+// After a failed read: the line (from 1) of the field that could not be read, or, when
+// the data ended too early, the last line holding data. Moves entree.
+long long ligneArret(std::istream& entree);
