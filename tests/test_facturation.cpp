@@ -10,7 +10,9 @@
 namespace {
 
 std::string deuxDecimales(float valeur) {
-    return std::string(montant(valeur).texte());
+    std::string texte;
+    ajouterMontant(texte, valeur, 0);
+    return texte;
 }
 
 }  // namespace

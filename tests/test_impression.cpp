@@ -153,7 +153,9 @@ TEST(Impression, montantsCommeLeFluxLesEcrirait) {
             valeur = static_cast<float>(centimes(hasard)) / 8.0f;  // many exact ties
         }
         std::ostringstream flux;
-        flux << std::fixed << std::setprecision(2) << valeur;
-        ASSERT_EQ(flux.str(), montant(valeur).texte()) << valeur;
+        flux << std::fixed << std::setprecision(2) << std::setw(12) << valeur;
+        std::string texte;
+        ajouterMontant(texte, valeur, 12);
+        ASSERT_EQ(flux.str(), texte) << valeur;
     }
 }

@@ -66,6 +66,9 @@ int main() {
     brancherConsole();
     std::ifstream entree;
     std::ofstream sortie;
+    // Large writes: an invoice file can run to hundreds of megabytes.
+    static char tamponSortie[1 << 18];
+    sortie.rdbuf()->pubsetbuf(tamponSortie, sizeof tamponSortie);
     std::string dateFact;
     do {
         std::string dateVente;

@@ -1,29 +1,23 @@
-// Fixed-width fields for the invoice and summary printers. Numbers are formatted into a
-// small buffer rather than through the stream's manipulators, which cost several times
-// more; the bytes are those the stream would write.
+// Fixed-width fields for the invoice and summary printers. Each printer builds its block
+// in memory and hands it to the stream in one write, and numbers are formatted with
+// to_chars: the stream's manipulators and many small writes cost several times more.
+// The bytes are those the stream itself would write.
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <string_view>
 
 enum class Cadrage { Gauche, Droite };
 
-// The text of one number, held in a buffer of its own.
-struct Nombre {
-    char chiffres[64];
-    std::size_t taille;
-    std::string_view texte() const { return std::string_view(chiffres, taille); }
-};
+// Appends valeur blank-filled to largeur columns; a longer value is appended whole.
+void ajouterChamp(std::string& texte, std::string_view valeur, int largeur, Cadrage cadrage);
 
-// Fixed notation, two decimals, full stop, no grouping; the exact stored value is rounded
-// to the nearest hundredth, an exact tie to the even hundredth (0.125 gives 0.12).
-Nombre montant(float valeur);
-Nombre entier(long long valeur);
+// Amounts: fixed notation, two decimals, full stop, no grouping; the exact stored value
+// is rounded to the nearest hundredth, an exact tie to the even hundredth (0.125: 0.12).
+void ajouterMontant(std::string& texte, float valeur, int largeur);
+void ajouterEntier(std::string& texte, long long valeur, int largeur, Cadrage cadrage);
 
-// Writes texte blank-filled to largeur columns; a longer text is written whole.
-void ecrireChamp(std::ostream& flux, std::string_view texte, int largeur, Cadrage cadrage);
-void ecrireTexte(std::ostream& flux, std::string_view texte);
-
-// Fixed notation, two decimals, the given alignment, no pending width: the format state
-// each printer leaves on its stream.
-void reglerFlux(std::ostream& flux, Cadrage cadrage);
+// Sets fixed notation, two decimals and the given alignment (the format state each
+// printer leaves on its stream), then writes texte.
+void ecrireBloc(std::ostream& flux, const std::string& texte, Cadrage cadrage);

@@ -10,11 +10,18 @@ long long parFacture(long long valeur, long long nbFactures) {
     return nbFactures == 0 ? 0 : valeur / nbFactures;
 }
 
-void ecrireLigne(std::ostream& flux, std::string_view libelle, std::string_view valeur,
-                 int largeur, std::string_view fin) {
-    ecrireChamp(flux, libelle, 42, Cadrage::Droite);
-    ecrireChamp(flux, valeur, largeur, Cadrage::Droite);
-    ecrireTexte(flux, fin);
+void ajouterCompte(std::string& texte, std::string_view libelle, long long valeur, int largeur,
+                   std::string_view fin) {
+    ajouterChamp(texte, libelle, 42, Cadrage::Droite);
+    ajouterEntier(texte, valeur, largeur, Cadrage::Droite);
+    texte.append(fin);
+}
+
+void ajouterSomme(std::string& texte, std::string_view libelle, float valeur,
+                  std::string_view fin) {
+    ajouterChamp(texte, libelle, 42, Cadrage::Droite);
+    ajouterMontant(texte, valeur, 12);
+    texte.append(fin);
 }
 
 }  // namespace
@@ -23,27 +30,22 @@ void ecrireSommaire(std::ostream& flux, std::string dateFact, long long nbFactur
                     long long nbArticles, float montantAvantRabais, float montantRabais,
                     float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
                     long long nbNonMembre) {
-    reglerFlux(flux, Cadrage::Droite);
-    ecrireChamp(flux, "Sommaire des factures du ", 46, Cadrage::Droite);
-    ecrireTexte(flux, dateFact);
-    ecrireTexte(flux, "\n");
-    ecrireChamp(flux, "===================================", 56, Cadrage::Droite);
-    ecrireTexte(flux, "\n\n");
-    ecrireLigne(flux, "Nombre de factures :", entier(nbFactures).texte(), 14, "\n");
-    ecrireLigne(flux, "Moyenne d'article par client :",
-                entier(parFacture(nbArticles, nbFactures)).texte(), 14, "\n\n");
-    ecrireLigne(flux,
-                "Montant total des factures avant rabais :", montant(montantAvantRabais).texte(),
-                12, " $\n");
-    ecrireLigne(flux, "Montant total des rabais :", montant(montantRabais).texte(), 12, " $\n");
-    ecrireLigne(flux, "Montant total des taxes :", montant(montantTaxes).texte(), 12, " $\n");
-    ecrireLigne(flux, "Montant total avec rabais et taxes :", montant(montantTotal).texte(), 12,
-                " $\n\n");
-    ecrireLigne(flux, "Clients membre :", entier(parFacture(nbMembre * 100, nbFactures)).texte(),
-                12, " %\n");
-    ecrireLigne(flux, "Clients VIP :", entier(parFacture(nbVip * 100, nbFactures)).texte(), 12,
-                " %\n");
-    ecrireLigne(flux,
-                "Clients Non-membre :", entier(parFacture(nbNonMembre * 100, nbFactures)).texte(),
-                12, " %\n");
+    std::string texte;
+    texte.reserve(1024);
+    ajouterChamp(texte, "Sommaire des factures du ", 46, Cadrage::Droite);
+    texte.append(dateFact).append("\n");
+    ajouterChamp(texte, "===================================", 56, Cadrage::Droite);
+    texte.append("\n\n");
+    ajouterCompte(texte, "Nombre de factures :", nbFactures, 14, "\n");
+    ajouterCompte(texte, "Moyenne d'article par client :", parFacture(nbArticles, nbFactures), 14,
+                  "\n\n");
+    ajouterSomme(texte, "Montant total des factures avant rabais :", montantAvantRabais, " $\n");
+    ajouterSomme(texte, "Montant total des rabais :", montantRabais, " $\n");
+    ajouterSomme(texte, "Montant total des taxes :", montantTaxes, " $\n");
+    ajouterSomme(texte, "Montant total avec rabais et taxes :", montantTotal, " $\n\n");
+    ajouterCompte(texte, "Clients membre :", parFacture(nbMembre * 100, nbFactures), 12, " %\n");
+    ajouterCompte(texte, "Clients VIP :", parFacture(nbVip * 100, nbFactures), 12, " %\n");
+    ajouterCompte(texte, "Clients Non-membre :", parFacture(nbNonMembre * 100, nbFactures), 12,
+                  " %\n");
+    ecrireBloc(flux, texte, Cadrage::Droite);
 }
