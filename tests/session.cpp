@@ -86,7 +86,7 @@ Resultat lancer(const Dossier& dossier, int entree, int tubeEcriture, const std:
     for (;;) {
         pollfd attente[2] = {{sortie[0], POLLIN, 0}, {tubeEcriture, POLLOUT, 0}};
         ::poll(attente, tubeEcriture >= 0 ? 2 : 1, 100);
-        if (tubeEcriture >= 0 && (attente[1].revents & (POLLOUT | POLLERR | POLLHUP))) {
+        if (tubeEcriture >= 0 && (attente[1].revents & (POLLOUT | POLLERR | POLLHUP)) != 0) {
             const ssize_t n =
                 ::write(tubeEcriture, donnees.data() + ecrit, donnees.size() - ecrit);
             if (n > 0) ecrit += static_cast<std::size_t>(n);
@@ -95,7 +95,7 @@ Resultat lancer(const Dossier& dossier, int entree, int tubeEcriture, const std:
                 tubeEcriture = -1;
             }
         }
-        if (attente[0].revents & (POLLIN | POLLHUP)) {
+        if ((attente[0].revents & (POLLIN | POLLHUP)) != 0) {
             char tampon[4096];
             const ssize_t n = ::read(sortie[0], tampon, sizeof tampon);
             if (n <= 0) break;

@@ -33,7 +33,7 @@ long long ligneArret(std::istream& entree) {
         if (c == std::char_traits<char>::eof()) break;
         if (c == '\n') {
             ++ligne;
-        } else if (!std::isspace(c)) {
+        } else if (std::isspace(c) == 0) {
             derniereDonnee = ligne;
         }
     }

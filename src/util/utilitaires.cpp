@@ -53,7 +53,7 @@ class TamponConsole : public std::streambuf {
 // the rest of the line already received goes, since what follows is the next answer.
 void abandonnerSaisieRecue() {
     std::streambuf& tampon = *std::cin.rdbuf();
-    if (::isatty(0)) {
+    if (::isatty(0) == 1) {
         ::tcflush(0, TCIFLUSH);
         while (tampon.in_avail() > 0) tampon.sbumpc();
         return;
