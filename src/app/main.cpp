@@ -76,11 +76,9 @@ int main() {
         const std::string fichierFacture = nomFacture(dateVente);
         if (ouvrirFacture(sortie, fichierFacture)) {
             facturerJournee(entree, sortie, std::cout, nomVentes(dateVente), dateFact);
-            entree.close();
             fermerFacture(sortie, fichierFacture);
-        } else {
-            entree.close();
         }
+        entree.close();
     } while (autreRapport());
     attendreEntree();
     return 0;

@@ -43,6 +43,13 @@ void ajouterEntier(std::string& texte, long long valeur, int largeur, Cadrage ca
                  largeur, cadrage);
 }
 
+void ajouterTotal(std::string& texte, std::string_view libelle, int largeurLibelle, float valeur,
+                  int largeurMontant, std::string_view fin) {
+    ajouterChamp(texte, libelle, largeurLibelle, Cadrage::Droite);
+    ajouterMontant(texte, valeur, largeurMontant);
+    texte.append(fin);
+}
+
 void ecrireBloc(std::ostream& flux, const std::string& texte, Cadrage cadrage) {
     flux.setf(std::ios_base::fixed, std::ios_base::floatfield);
     flux.precision(2);

@@ -18,6 +18,11 @@ void ajouterChamp(std::string& texte, std::string_view valeur, int largeur, Cadr
 void ajouterMontant(std::string& texte, float valeur, int largeur);
 void ajouterEntier(std::string& texte, long long valeur, int largeur, Cadrage cadrage);
 
+// A totals line of the footer or the summary: libelle right-aligned in largeurLibelle,
+// the amount right-aligned in largeurMontant, then fin.
+void ajouterTotal(std::string& texte, std::string_view libelle, int largeurLibelle, float valeur,
+                  int largeurMontant, std::string_view fin);
+
 // Sets fixed notation, two decimals and the given alignment (the format state each
 // printer leaves on its stream), then writes texte.
 void ecrireBloc(std::ostream& flux, const std::string& texte, Cadrage cadrage);

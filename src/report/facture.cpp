@@ -7,13 +7,6 @@ namespace {
 constexpr std::string_view regle =
     "    =======================================================================\n";
 
-void ajouterTotal(std::string& texte, std::string_view libelle, float valeur,
-                  std::string_view fin) {
-    ajouterChamp(texte, libelle, 59, Cadrage::Droite);
-    ajouterMontant(texte, valeur, 15);
-    texte.append(fin);
-}
-
 }  // namespace
 
 void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string dateFact,
@@ -66,10 +59,10 @@ void ecrirePiedFacture(std::ostream& flux, float sousTotalFacture, float tps, fl
     std::string texte;
     texte.reserve(1024);
     texte.append("\n");
-    ajouterTotal(texte, "sous-total : ", sousTotalFacture, "$\n");
-    ajouterTotal(texte, "tps : ", tps, "$\n");
-    ajouterTotal(texte, "tvq : ", tvq, "$\n");
-    ajouterTotal(texte, "total : ", totalFacture, "$\n\n");
+    ajouterTotal(texte, "sous-total : ", 59, sousTotalFacture, 15, "$\n");
+    ajouterTotal(texte, "tps : ", 59, tps, 15, "$\n");
+    ajouterTotal(texte, "tvq : ", 59, tvq, 15, "$\n");
+    ajouterTotal(texte, "total : ", 59, totalFacture, 15, "$\n\n");
     texte.append(" Nb. d'article sur la facture : ");
     ajouterEntier(texte, nbArticleFacture, 4, Cadrage::Droite);
     // Only an exact zero hides the savings: 0.001 saved still prints 0.00.

@@ -17,13 +17,6 @@ void ajouterCompte(std::string& texte, std::string_view libelle, long long valeu
     texte.append(fin);
 }
 
-void ajouterSomme(std::string& texte, std::string_view libelle, float valeur,
-                  std::string_view fin) {
-    ajouterChamp(texte, libelle, 42, Cadrage::Droite);
-    ajouterMontant(texte, valeur, 12);
-    texte.append(fin);
-}
-
 }  // namespace
 
 void ecrireSommaire(std::ostream& flux, std::string dateFact, long long nbFactures,
@@ -39,10 +32,11 @@ void ecrireSommaire(std::ostream& flux, std::string dateFact, long long nbFactur
     ajouterCompte(texte, "Nombre de factures :", nbFactures, 14, "\n");
     ajouterCompte(texte, "Moyenne d'article par client :", parFacture(nbArticles, nbFactures), 14,
                   "\n\n");
-    ajouterSomme(texte, "Montant total des factures avant rabais :", montantAvantRabais, " $\n");
-    ajouterSomme(texte, "Montant total des rabais :", montantRabais, " $\n");
-    ajouterSomme(texte, "Montant total des taxes :", montantTaxes, " $\n");
-    ajouterSomme(texte, "Montant total avec rabais et taxes :", montantTotal, " $\n\n");
+    ajouterTotal(texte, "Montant total des factures avant rabais :", 42, montantAvantRabais, 12,
+                 " $\n");
+    ajouterTotal(texte, "Montant total des rabais :", 42, montantRabais, 12, " $\n");
+    ajouterTotal(texte, "Montant total des taxes :", 42, montantTaxes, 12, " $\n");
+    ajouterTotal(texte, "Montant total avec rabais et taxes :", 42, montantTotal, 12, " $\n\n");
     ajouterCompte(texte, "Clients membre :", parFacture(nbMembre * 100, nbFactures), 12, " %\n");
     ajouterCompte(texte, "Clients VIP :", parFacture(nbVip * 100, nbFactures), 12, " %\n");
     ajouterCompte(texte, "Clients Non-membre :", parFacture(nbNonMembre * 100, nbFactures), 12,
