@@ -1,7 +1,6 @@
 // The invoice and summary printers, and the whole invoice file of the example day.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <iomanip>

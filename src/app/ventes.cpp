@@ -22,8 +22,7 @@ bool lireArticle(std::istream& entree, Article& article) {
 long long ligneArret(std::istream& entree) {
     const bool finAtteinte = entree.eof();
     entree.clear();
-    std::streamoff arret = entree.tellg();
-    entree.clear();
+    const std::streamoff arret = entree.tellg();
     entree.seekg(0);
     long long ligne = 1;
     long long derniereDonnee = 1;
