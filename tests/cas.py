@@ -1,0 +1,126 @@
+#!/usr/bin/env python3
+# Runs one end-to-end case: the built program in a fresh temporary directory, standard input
+# a terminal, a pipe or a file, then compares status, console and files byte for byte.
+#   cas.py PROGRAM CASE-FILE        (the format is described in tests/cas/LISEZMOI.md)
+import contextlib, difflib, os, pty, re, select, shlex, shutil, subprocess, sys, tempfile, time
+
+TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : \n\tDate : ",
+          "{question}": "voulez-vous rediger un autre rapport ?\n",
+          "{pause}": "Appuyer sur entrer pour continuer ... ",
+          "{aucun}": "\nAucun n'achat n'a \x82t\x82 effectu\x82 pour cette date\n"}
+ECHAPPES = {"n": "\n", "t": "\t", "f": "\f", "r": "\r", "\\": "\\", "{": "{"}
+
+
+def octets(texte):
+    texte = re.sub("|".join(map(re.escape, TEXTES)), lambda m: TEXTES[m.group()], texte)
+    return re.sub(r"\\(x[0-9A-Fa-f]{2}|.)", lambda m: chr(int(m.group(1)[1:], 16))
+                  if len(m.group(1)) == 3 else ECHAPPES[m.group(1)], texte).encode("latin-1")
+
+
+def corps(lignes):  # a line ending in an odd number of backslashes has no line end
+    return b"".join(octets(l[:-1]) if re.search(r"(?<!\\)(\\\\)*\\$", l) else octets(l) + b"\n"
+                    for l in lignes)
+
+
+def terminal(commande, dossier, script):
+    pid, maitre = pty.fork()
+    if pid == 0:  # no echo, no output processing: the bytes read are the program's own
+        os.chdir(dossier)
+        os.execvp("sh", ["sh", "-c", 'stty -echo -opost && exec "$@"', "sh"] + commande)
+    console, vu, fin = b"", 0, []
+    def lire(secondes, condition):  # reads until the condition holds or the time is up
+        nonlocal console
+        limite = time.time() + secondes
+        while not condition() and time.time() < limite:
+            with contextlib.suppress(OSError):  # once the program has ended
+                console += os.read(maitre, 65536) if select.select([maitre], [], [], 0.02)[0] else b""
+    for verbe, _, texte in (ligne.partition(" ") for ligne in script):
+        if verbe == "taper":
+            os.write(maitre, octets(texte))
+        elif verbe == "attendre":
+            lire(10, lambda: octets(texte) in console[vu:])
+            if octets(texte) not in console[vu:]:
+                sys.exit("never shown: %r\nconsole: %r" % (octets(texte), console))
+            vu = console.index(octets(texte), vu) + len(octets(texte))
+        elif verbe == "silence":
+            avant = len(console)
+            lire(int(texte) / 1000, lambda: False)
+            if len(console) != avant:
+                sys.exit("expected silence, got %r" % console[avant:])
+    lire(10, lambda: fin.append(os.waitpid(pid, os.WNOHANG)) or fin[-1][0])
+    if not fin[-1][0]:
+        os.kill(pid, 9)
+        sys.exit("still running; console: %r" % console)
+    lire(0.1, lambda: False)
+    return console, b"", os.waitstatus_to_exitcode(fin[-1][1])
+
+
+def lancer(commande, dossier, mode, donnees):
+    entree = open(os.path.join(dossier, ".entree"), "wb+") if mode == "fichier" else None
+    if entree:
+        entree.write(donnees)
+        entree.seek(0)
+    p = subprocess.Popen(commande, cwd=dossier, stdin=entree or subprocess.PIPE,
+                         stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    # "tube-ouvert": a pipe that stays open, with nothing in it, until the program ends.
+    donnees = None if mode in ("fichier", "tube-ouvert") else donnees
+    return p.communicate(donnees, timeout=10) + (p.returncode,)
+
+
+def facture_seule(programme, ventes):  # the invoice file of this sales file, done alone
+    with tempfile.TemporaryDirectory() as seul:
+        shutil.copy(ventes, os.path.join(seul, "vente-seul.txt"))
+        lancer([programme], seul, "tube", b"-seul\nN\n\n")
+        return open(os.path.join(seul, "facture -seul.txt"), "rb").read()
+
+
+def main(programme, chemin):
+    dossier = tempfile.mkdtemp(prefix="facturation-cas-")
+    commande, mode, entree, fautes = [programme], "tube", [], []
+    attendus = {"statut": b"0", "console": b"", "erreurs": b""}
+    sections = re.split(r"^--- (.*)\n", open(chemin, encoding="latin-1").read(), flags=re.M)
+    for titre, lignes in zip(sections[1::2], sections[2::2]):
+        lignes = lignes.split("\n")[:-1]
+        verbe, _, reste = titre.partition(" ")
+        nom, _, source = reste.partition(" < ")
+        nom, _, cible = nom.partition(" -> ")
+        chemin_source = os.path.join(os.path.dirname(chemin), source)
+        contenu = open(chemin_source, "rb").read() if source else corps(lignes)
+        if verbe == "fichier":
+            open(os.path.join(dossier, nom), "wb").write(contenu)
+        elif verbe == "dossier":
+            os.mkdir(os.path.join(dossier, nom))
+        elif verbe == "lien":
+            os.symlink(cible, os.path.join(dossier, nom))
+        elif verbe == "arguments":
+            commande = [programme] + shlex.split(reste)
+        elif verbe == "entree":
+            mode, entree = reste, lignes
+        else:
+            attendus["statut" if verbe == "statut" else titre] = (
+                reste.encode() if verbe == "statut" else contenu)
+    sortie, erreurs, statut = (terminal(commande, dossier, entree) if mode == "terminal" else
+                               lancer(commande, dossier, mode, corps(entree)))
+    obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
+    for titre, attendu in attendus.items():
+        verbe, _, nom = titre.partition(" ")
+        nom, _, comme = nom.partition(" < ")[0].partition(" comme ")
+        fichier = os.path.join(dossier, nom)
+        if verbe == "absent":
+            fautes += ["%s exists" % nom] if os.path.lexists(fichier) else []
+            continue
+        if verbe == "sortie" and not os.path.exists(fichier):
+            fautes.append("%s was not written" % nom)
+            continue
+        attendu = facture_seule(programme, os.path.join(dossier, comme)) if comme else attendu
+        obtenu = open(fichier, "rb").read() if verbe == "sortie" else obtenus[titre]
+        lisible = lambda b: [repr(l)[2:-1] for l in b.splitlines(True)]
+        fautes += ["%s differs:\n" % titre + "\n".join(difflib.unified_diff(
+            lisible(attendu), lisible(obtenu), "expected", "obtained", lineterm=""))
+                   ] if obtenu != attendu else []
+    shutil.rmtree(dossier, ignore_errors=True)
+    sys.exit("\n".join(fautes) or 0)
+
+
+if __name__ == "__main__":
+    main(os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]))
