@@ -56,15 +56,19 @@ def terminal(commande, dossier, script):
 
 
 def lancer(commande, dossier, mode, donnees):
-    entree = open(os.path.join(dossier, ".entree"), "wb+") if mode == "fichier" else None
-    if entree:
+    entree, ouvert = subprocess.PIPE, None
+    if mode == "fichier":
+        entree = tempfile.TemporaryFile()
         entree.write(donnees)
         entree.seek(0)
-    p = subprocess.Popen(commande, cwd=dossier, stdin=entree or subprocess.PIPE,
-                         stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-    # "tube-ouvert": a pipe that stays open, with nothing in it, until the program ends.
-    donnees = None if mode in ("fichier", "tube-ouvert") else donnees
-    return p.communicate(donnees, timeout=10) + (p.returncode,)
+    elif mode == "tube-ouvert":  # nothing in it, and open until the program has ended
+        entree, ouvert = os.pipe()
+    p = subprocess.Popen(commande, cwd=dossier, stdin=entree, stdout=subprocess.PIPE,
+                         stderr=subprocess.PIPE)
+    resultat = p.communicate(donnees if entree == subprocess.PIPE else None, timeout=10)
+    if ouvert is not None:
+        os.close(ouvert)
+    return resultat + (p.returncode,)
 
 
 def facture_seule(programme, ventes):  # the invoice file of this sales file, done alone

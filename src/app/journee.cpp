@@ -37,16 +37,17 @@ bool facturerClient(std::istream& entree, std::ostream& sortie, const Client& cl
 }
 
 // The rest of the file is lost: the operator is told where to look.
-void signalerArret(std::istream& entree, std::ostream& console, const std::string& fichierVente,
+void signalerArret(std::istream& entree, std::ostream& alertes, const std::string& fichierVente,
                    const std::string& endroit) {
-    console << "attention : le fichier \"" << fichierVente << "\", ligne " << ligneArret(entree)
+    alertes << "attention : le fichier \"" << fichierVente << "\", ligne " << ligneArret(entree)
             << " : donnee illisible " << endroit << " ; la suite est ignoree" << std::endl;
 }
 
 }  // namespace
 
-void facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
-                     const std::string& fichierVente, std::string& dateFact) {
+bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
+                     std::ostream& alertes, const std::string& fichierVente,
+                     std::string& dateFact) {
     const bool enteteLu = lireEntete(entree, dateFact);
     console << "La date dans le fichier est : " << dateFact << std::endl;
 
@@ -54,13 +55,13 @@ void facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& c
     Lecture lecture = enteteLu ? lireClient(entree, client) : Lecture::Illisible;
     if (lecture != Lecture::Lu) {
         if (lecture == Lecture::Illisible) {
-            signalerArret(entree, console, fichierVente,
+            signalerArret(entree, alertes, fichierVente,
                           enteteLu ? "avant la premiere facture" : "dans l'en-tete");
         }
         // 0x82 is e acute on the store's console code page.
         console << std::endl
                 << "Aucun n'achat n'a \x82t\x82 effectu\x82 pour cette date" << std::endl;
-        return;
+        return lecture == Lecture::FinDesDonnees;
     }
     TotauxJour totaux;
     while (lecture == Lecture::Lu) {
@@ -69,7 +70,7 @@ void facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& c
         const bool complet = facturerClient(entree, sortie, client, dateFact, totaux);
         lecture = complet ? lireClient(entree, client) : Lecture::Illisible;
         if (lecture == Lecture::Illisible) {
-            signalerArret(entree, console, fichierVente,
+            signalerArret(entree, alertes, fichierVente,
                           "apres la facture " + std::to_string(noFacture) + " (client " +
                               std::to_string(noClient) + ")");
         }
@@ -77,4 +78,5 @@ void facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& c
     ecrireSommaire(sortie, dateFact, totaux.nbFactures, totaux.nbArticles,
                    totaux.montantAvantRabais, totaux.montantRabais, totaux.montantTaxes,
                    totaux.montantTotal, totaux.nbMembre, totaux.nbVip, totaux.nbNonMembre);
+    return lecture == Lecture::FinDesDonnees;
 }

@@ -1,31 +1,15 @@
 // facturation: prints one day's invoices of the store from its sales file, one day after
-// another, as the operator asks.
+// another as the operator asks, or for each date given on the command line.
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
-#include "journee.hpp"
+#include "arguments.hpp"
+#include "rapport.hpp"
 #include "utilitaires.hpp"
 
 namespace {
-
-std::string nomVentes(const std::string& dateVente) {
-    return "vente" + dateVente + ".txt";
-}
-std::string nomFacture(const std::string& dateVente) {
-    return "facture " + dateVente + ".txt";
-}
-
-// Both files live in the working directory: a date holding a path separator (or a NUL,
-// which would cut the name short) cannot name a sales file there.
-bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente) {
-    const std::string fichierVente = nomVentes(dateVente);
-    if (dateVente.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
-        std::cout << "le fichier \"" << fichierVente << "\" est absent\n";
-        return false;
-    }
-    return ouvrirFichierEntree(entree, fichierVente);
-}
 
 // Asks the date until its sales file opens; false once standard input has ended.
 bool demanderVentes(std::ifstream& entree, std::string& dateVente) {
@@ -33,23 +17,7 @@ bool demanderVentes(std::ifstream& entree, std::string& dateVente) {
         std::cout << "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : " << std::endl
                   << "\tDate : ";
         if (!(std::cin >> dateVente)) return false;
-        if (ouvrirVentes(entree, dateVente)) return true;
-    }
-}
-
-bool ouvrirFacture(std::ofstream& sortie, const std::string& fichierFacture) {
-    sortie.open(fichierFacture);
-    if (sortie.is_open()) return true;
-    std::cout << "le fichier \"" << fichierFacture << "\" ne peut pas etre cree\n";
-    return false;
-}
-
-// A full disk shows only here: the invoice file would otherwise look complete.
-void fermerFacture(std::ofstream& sortie, const std::string& fichierFacture) {
-    sortie.close();
-    if (sortie.fail()) {
-        std::cout << "attention : le fichier \"" << fichierFacture
-                  << "\" est incomplet : l'ecriture a echoue" << std::endl;
+        if (ouvrirVentes(entree, dateVente, std::cout)) return true;
     }
 }
 
@@ -60,26 +28,62 @@ bool autreRapport() {
     return true;
 }
 
+// The operator's dialogue, everything on standard output; ends with status 0.
+int dialoguer(std::ifstream& entree, std::ofstream& sortie) {
+    brancherConsole();
+    const Canaux canaux{std::cout, std::cout};
+    std::string dateFact;
+    do {
+        std::string dateVente;
+        if (!demanderVentes(entree, dateVente)) return 0;
+        facturerDate(entree, sortie, dateVente, dateFact, canaux);
+    } while (autreRapport());
+    attendreEntree();
+    return 0;
+}
+
+// Each date in turn, without reading standard input; what went wrong goes to standard
+// error. Status 1 when a date could not be done whole.
+int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
+                  std::ofstream& sortie) {
+    TamponPrefixe prefixe(*std::cerr.rdbuf(), "facturation: ");
+    std::ostream erreurs(&prefixe);
+    const Canaux canaux{std::cout, erreurs};
+    std::string dateFact;
+    int statut = 0;
+    for (const std::string& dateVente : dates) {
+        if (!ouvrirVentes(entree, dateVente, erreurs) ||
+            !facturerDate(entree, sortie, dateVente, dateFact, canaux)) {
+            statut = 1;
+        }
+    }
+    return statut;
+}
+
 }  // namespace
 
-int main() {
-    brancherConsole();
+int main(int argc, char* argv[]) {
+    const Arguments arguments = lireArguments(argc, argv);
+    switch (arguments.action) {
+        case Action::Aide:
+            ecrireAide(std::cout);
+            return 0;
+        case Action::Version:
+            ecrireVersion(std::cout);
+            return 0;
+        case Action::Erreur:
+            ecrireOptionInconnue(std::cerr, arguments.optionInconnue);
+            return 2;
+        case Action::Dialogue:
+        case Action::Dates:
+            break;
+    }
+
     std::ifstream entree;
     std::ofstream sortie;
     // Large writes: an invoice file can run to hundreds of megabytes.
     static char tamponSortie[1 << 18];
     sortie.rdbuf()->pubsetbuf(tamponSortie, sizeof tamponSortie);
-    std::string dateFact;
-    do {
-        std::string dateVente;
-        if (!demanderVentes(entree, dateVente)) return 0;
-        const std::string fichierFacture = nomFacture(dateVente);
-        if (ouvrirFacture(sortie, fichierFacture)) {
-            facturerJournee(entree, sortie, std::cout, nomVentes(dateVente), dateFact);
-            fermerFacture(sortie, fichierFacture);
-        }
-        entree.close();
-    } while (autreRapport());
-    attendreEntree();
-    return 0;
+    return arguments.action == Action::Dates ? facturerDates(arguments.dates, entree, sortie)
+                                             : dialoguer(entree, sortie);
 }

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <iostream>
 #include <streambuf>
+#include <utility>
 
 namespace {
 
@@ -114,20 +115,37 @@ bool fluxVide(std::istream& flux) {
     return flux.peek() == std::char_traits<char>::eof();
 }
 
-bool ouvrirFichierEntree(std::ifstream& flux, std::string nomFichier) {
+bool ouvrirFichierEntree(std::ifstream& flux, std::string nomFichier, std::ostream& messages) {
     flux.open(nomFichier);
     if (flux.is_open() && fluxVide(flux) && !flux.bad()) {
-        std::cout << "le fichier \"" << nomFichier << "\" est vide\n";
+        messages << "le fichier \"" << nomFichier << "\" est vide\n";
         flux.close();
         return false;
     }
     // A name that opens but cannot be read (a directory) is as good as absent.
     if (!flux.is_open() || flux.bad()) {
-        std::cout << "le fichier \"" << nomFichier << "\" est absent\n";
+        messages << "le fichier \"" << nomFichier << "\" est absent\n";
         flux.close();
         return false;
     }
     return true;
+}
+
+TamponPrefixe::TamponPrefixe(std::streambuf& cible, std::string prefixe)
+    : cible_(cible), prefixe_(std::move(prefixe)) {}
+
+TamponPrefixe::int_type TamponPrefixe::overflow(int_type c) {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    const auto longueur = static_cast<std::streamsize>(prefixe_.size());
+    if (debutDeLigne_ && cible_.sputn(prefixe_.data(), longueur) != longueur) {
+        return traits_type::eof();
+    }
+    debutDeLigne_ = traits_type::eq_int_type(c, traits_type::to_int_type('\n'));
+    return cible_.sputc(traits_type::to_char_type(c));
+}
+
+int TamponPrefixe::sync() {
+    return cible_.pubsync();
 }
 
 void effacerEcran() {

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <fstream>
+#include <iostream>
 #include <istream>
 #include <limits>
+#include <streambuf>
 #include <string>
 
 // Most characters dropped by one "drop through the next line feed" step.
@@ -34,8 +36,25 @@ bool fluxVide(std::istream& flux);
 
 // Opens nomFichier on flux (which must be closed) for reading. True when it is open, good
 // and holds at least one character; otherwise writes the "est absent" or "est vide"
-// message and leaves flux closed.
-bool ouvrirFichierEntree(std::ifstream& flux, std::string nomFichier);
+// message to messages and leaves flux closed.
+bool ouvrirFichierEntree(std::ifstream& flux, std::string nomFichier,
+                         std::ostream& messages = std::cout);
+
+// Writes into cible, putting prefixe at the start of every line: messages on standard
+// error then name the program that wrote them.
+class TamponPrefixe : public std::streambuf {
+  public:
+    TamponPrefixe(std::streambuf& cible, std::string prefixe);
+
+  protected:
+    int_type overflow(int_type c) override;
+    int sync() override;
+
+  private:
+    std::streambuf& cible_;
+    std::string prefixe_;
+    bool debutDeLigne_ = true;
+};
 
 // Writes 25 line feeds, scrolling earlier console text out of view.
 void effacerEcran();

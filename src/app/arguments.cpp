@@ -1,0 +1,52 @@
+#include "arguments.hpp"
+
+Arguments lireArguments(int argc, const char* const argv[]) {
+    Arguments arguments;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string mot = argv[i];
+        if (!options || mot.size() < 2 || mot[0] != '-') {
+            arguments.dates.push_back(mot);  // "-" alone is a date too
+        } else if (mot == "--") {
+            options = false;
+        } else if (arguments.action == Action::Dialogue) {
+            if (mot == "-h" || mot == "--help") {
+                arguments.action = Action::Aide;
+            } else if (mot == "-V" || mot == "--version") {
+                arguments.action = Action::Version;
+            } else {
+                arguments.action = Action::Erreur;
+                arguments.optionInconnue = mot;
+            }
+        }
+    }
+    if (arguments.action == Action::Dialogue && !arguments.dates.empty()) {
+        arguments.action = Action::Dates;
+    }
+    return arguments;
+}
+
+void ecrireAide(std::ostream& flux) {
+    flux << "Usage : facturation [OPTION]... [DATE]...\n"
+            "Imprime les factures d'une journee du Magasin chez Mo-Tino : lit vente<DATE>.txt\n"
+            "et ecrit \"facture <DATE>.txt\", dans le repertoire courant.\n"
+            "\n"
+            "Sans DATE, demande la date au clavier, puis propose une autre journee.\n"
+            "Avec des DATE, fait chaque journee dans l'ordre sans rien demander ; les dates\n"
+            "impossibles et les avertissements vont sur la sortie d'erreur.\n"
+            "\n"
+            "  -h, --help     affiche cette aide et termine\n"
+            "  -V, --version  affiche la version et termine\n"
+            "  --             termine les options (pour une date qui commence par -)\n"
+            "\n"
+            "Code de retour avec des DATE : 0 si chaque journee a ete lue jusqu'au bout et\n"
+            "ecrite en entier, 1 sinon, 2 si la ligne de commande est incorrecte.\n";
+}
+
+void ecrireVersion(std::ostream& flux) {
+    flux << "facturation " FACTURATION_VERSION "\n";
+}
+
+void ecrireOptionInconnue(std::ostream& flux, const std::string& option) {
+    flux << "facturation: option inconnue : " << option << " (voir facturation --help)\n";
+}

@@ -1,0 +1,24 @@
+// The command line: no argument for the operator's dialogue, or dates to do in turn.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+enum class Action { Dialogue, Dates, Aide, Version, Erreur };
+
+struct Arguments {
+    Action action = Action::Dialogue;
+    std::vector<std::string> dates;
+    std::string optionInconnue;  // for Erreur
+};
+
+// Options may stand anywhere before "--"; every other word is a date. The first of -h,
+// --help, -V, --version or an unknown option decides the action; without one, any date
+// makes it Dates.
+Arguments lireArguments(int argc, const char* const argv[]);
+
+// The usage, the version line, the one-line error for an unknown option.
+void ecrireAide(std::ostream& flux);
+void ecrireVersion(std::ostream& flux);
+void ecrireOptionInconnue(std::ostream& flux, const std::string& option);

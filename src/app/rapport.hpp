@@ -1,0 +1,23 @@
+// The steps of one report, shared by the operator's dialogue and the command line.
+#pragma once
+
+#include <fstream>
+#include <ostream>
+#include <string>
+
+// Where a report writes: console gets the date found in the sales file and the no-purchase
+// message; messages gets what went wrong (a file absent, empty or not written, a warning).
+struct Canaux {
+    std::ostream& console;
+    std::ostream& messages;
+};
+
+// Opens the sales file "vente<dateVente>.txt" on entree (closed); false, with its message,
+// when that file is absent or empty, or when the date holds a path separator.
+bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, std::ostream& messages);
+
+// With the sales file open: writes the invoice file "facture <dateVente>.txt", then closes
+// both files. True when the sales file was read to its clean end and the invoices written
+// whole. dateFact keeps the date word of the last head read.
+bool facturerDate(std::ifstream& entree, std::ofstream& sortie, const std::string& dateVente,
+                  std::string& dateFact, const Canaux& canaux);
