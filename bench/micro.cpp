@@ -43,13 +43,15 @@ BENCHMARK(factureEntiere);
 void lireUnArticle(benchmark::State& etat) {
     std::string texte;
     for (int i = 0; i < 10000; ++i) texte += "1 chemise 2 19.99 s\n";
-    std::istringstream entree(texte);
+    std::istringstream flux(texte);
+    Lecteur entree = ouvrirLecteur(*flux.rdbuf());
     Article article;
     for (auto _ : etat) {
         if (!lireArticle(entree, article)) {
             etat.PauseTiming();
-            entree.clear();
-            entree.seekg(0);
+            flux.clear();
+            flux.seekg(0);
+            entree = ouvrirLecteur(*flux.rdbuf());
             etat.ResumeTiming();
         }
     }

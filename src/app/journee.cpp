@@ -10,7 +10,7 @@ namespace {
 // Writes one client's invoice and counts it in the day. Reading stops at an item record
 // that cannot be read whole: it is left out and the invoice is closed on the lines read.
 // Returns false when that happened.
-bool facturerClient(std::istream& entree, std::ostream& sortie, const Client& client,
+bool facturerClient(Lecteur& entree, std::ostream& sortie, const Client& client,
                     const std::string& dateFact, TotauxJour& totaux) {
     const CategorieClient categorie = categorieClient(client.type);
     Facture facture;
@@ -37,7 +37,7 @@ bool facturerClient(std::istream& entree, std::ostream& sortie, const Client& cl
 }
 
 // The rest of the file is lost: the operator is told where to look.
-void signalerArret(std::istream& entree, std::ostream& alertes, const std::string& fichierVente,
+void signalerArret(const Lecteur& entree, std::ostream& alertes, const std::string& fichierVente,
                    const std::string& endroit) {
     alertes << "attention : le fichier \"" << fichierVente << "\", ligne " << ligneArret(entree)
             << " : donnee illisible " << endroit << " ; la suite est ignoree" << std::endl;
@@ -48,14 +48,15 @@ void signalerArret(std::istream& entree, std::ostream& alertes, const std::strin
 bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
                      std::ostream& alertes, const std::string& fichierVente,
                      std::string& dateFact) {
-    const bool enteteLu = lireEntete(entree, dateFact);
+    Lecteur lecteur = ouvrirLecteur(*entree.rdbuf());
+    const bool enteteLu = lireEntete(lecteur, dateFact);
     console << "La date dans le fichier est : " << dateFact << std::endl;
 
     Client client;
-    Lecture lecture = enteteLu ? lireClient(entree, client) : Lecture::Illisible;
+    Lecture lecture = enteteLu ? lireClient(lecteur, client) : Lecture::Illisible;
     if (lecture != Lecture::Lu) {
         if (lecture == Lecture::Illisible) {
-            signalerArret(entree, alertes, fichierVente,
+            signalerArret(lecteur, alertes, fichierVente,
                           enteteLu ? "avant la premiere facture" : "dans l'en-tete");
         }
         // 0x82 is e acute on the store's console code page.
@@ -67,10 +68,10 @@ bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& c
     while (lecture == Lecture::Lu) {
         const long long noFacture = totaux.nbFactures;
         const int noClient = client.noClient;
-        const bool complet = facturerClient(entree, sortie, client, dateFact, totaux);
-        lecture = complet ? lireClient(entree, client) : Lecture::Illisible;
+        const bool complet = facturerClient(lecteur, sortie, client, dateFact, totaux);
+        lecture = complet ? lireClient(lecteur, client) : Lecture::Illisible;
         if (lecture == Lecture::Illisible) {
-            signalerArret(entree, alertes, fichierVente,
+            signalerArret(lecteur, alertes, fichierVente,
                           "apres la facture " + std::to_string(noFacture) + " (client " +
                               std::to_string(noClient) + ")");
         }

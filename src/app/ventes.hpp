@@ -2,8 +2,9 @@
 // records, all fields separated by any white space.
 #pragma once
 
-#include <istream>
 #include <string>
+
+#include "lecteur.hpp"
 
 struct Client {
     int noClient = 0;
@@ -29,14 +30,14 @@ enum class Lecture {
 
 // Reads the six words of the head into dateFact, so that the last word read stays there;
 // false when the head holds fewer than six words.
-bool lireEntete(std::istream& entree, std::string& dateFact);
+bool lireEntete(Lecteur& entree, std::string& dateFact);
 
 // Reads one client record.
-Lecture lireClient(std::istream& entree, Client& client);
+Lecture lireClient(Lecteur& entree, Client& client);
 
 // Reads one item record; false at the end of the data or on a field that cannot be read.
-bool lireArticle(std::istream& entree, Article& article);
+bool lireArticle(Lecteur& entree, Article& article);
 
 // After a failed read: the line (from 1) of the field that could not be read, or, when
-// the data ended too early, the last line holding data. Moves entree.
-long long ligneArret(std::istream& entree);
+// the data ended too early, the last line holding data.
+long long ligneArret(const Lecteur& entree);
