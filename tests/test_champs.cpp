@@ -20,8 +20,8 @@ TEST(Champs, montantsCommeLeFluxLesEcrirait) {
         }
         std::ostringstream flux;
         flux << std::fixed << std::setprecision(2) << std::setw(12) << valeur;
-        std::string texte;
+        Bloc texte = commencerBloc(tailleNombre);
         ajouterMontant(texte, valeur, 12);
-        ASSERT_EQ(flux.str(), texte) << valeur;
+        ASSERT_EQ(flux.str(), std::string(texte.debut, texte.fin)) << valeur;
     }
 }

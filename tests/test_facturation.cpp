@@ -11,9 +11,9 @@
 namespace {
 
 std::string cents(float valeur) {
-    std::string texte;
+    Bloc texte = commencerBloc(tailleNombre);
     ajouterMontant(texte, valeur, 0);
-    return texte;
+    return std::string(texte.debut, texte.fin);
 }
 
 // Lines for a member, unselected (10 %): one line alone, or an invoice of qty units at each price.

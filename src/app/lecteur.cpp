@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -12,78 +13,127 @@ bool blanc(int c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-bool chiffre(int c) {
+bool chiffre(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The next byte without taking it, or finDonnees (which also sets finAtteinte).
-int regarder(Lecteur& lecteur) {
-    if (lecteur.position == lecteur.fin) {
-        lecteur.position = 0;
-        lecteur.fin = static_cast<std::size_t>(lecteur.source->sgetn(
-            lecteur.tampon.data(), static_cast<std::streamsize>(lecteur.tampon.size())));
-        if (lecteur.fin == 0) {
-            lecteur.finAtteinte = true;
-            return finDonnees;
+// Makes at least voulu bytes readable from position, unless the data ends first: the bytes
+// not read yet move to the front of the buffer, which grows if it must. Returns how many
+// are readable.
+std::size_t assurer(Lecteur& lecteur, std::size_t voulu) {
+    const std::size_t disponible = lecteur.fin - lecteur.position;
+    if (disponible >= voulu || lecteur.sourceEpuisee) return disponible;
+    std::memmove(lecteur.tampon.data(), lecteur.tampon.data() + lecteur.position, disponible);
+    lecteur.position = 0;
+    lecteur.fin = disponible;
+    if (lecteur.tampon.size() < voulu) lecteur.tampon.resize(voulu);
+    while (lecteur.fin < voulu) {
+        const std::streamsize lus =
+            lecteur.source->sgetn(lecteur.tampon.data() + lecteur.fin,
+                                  static_cast<std::streamsize>(lecteur.tampon.size() - lecteur.fin));
+        if (lus <= 0) {
+            lecteur.sourceEpuisee = true;
+            break;
         }
+        lecteur.fin += static_cast<std::size_t>(lus);
+    }
+    return lecteur.fin - lecteur.position;
+}
+
+// The next byte without taking it, or finDonnees (which sets finAtteinte).
+int regarder(Lecteur& lecteur) {
+    if (lecteur.position == lecteur.fin && assurer(lecteur, lecteur.tampon.size()) == 0) {
+        lecteur.finAtteinte = true;
+        return finDonnees;
     }
     return static_cast<unsigned char>(lecteur.tampon[lecteur.position]);
 }
 
-// Takes the byte that regarder returned.
-void prendre(Lecteur& lecteur, int c) {
-    ++lecteur.position;
-    if (c == '\n') {
-        ++lecteur.ligne;
-    } else if (!blanc(c)) {
-        lecteur.ligneDonnee = lecteur.ligne;
-    }
+// Takes n bytes that hold no white space, such as a number.
+void prendreSansBlanc(Lecteur& lecteur, std::size_t n) {
+    lecteur.position += n;
+    if (n > 0) lecteur.ligneDonnee = lecteur.ligne;
 }
 
 // What the stream's sentry does before a field: a reader that is not good fails; otherwise
 // white space is skipped, and meeting the end of the data fails.
 bool debutChamp(Lecteur& lecteur) {
-    if (lecteur.echec || lecteur.finAtteinte) {
-        lecteur.echec = true;
-        return false;
-    }
-    for (int c = regarder(lecteur); blanc(c); c = regarder(lecteur)) prendre(lecteur, c);
-    lecteur.echec = lecteur.finAtteinte;
+    sauterBlancs(lecteur);
+    lecteur.echec = lecteur.echec || lecteur.finAtteinte;
     return !lecteur.echec;
 }
 
-// Takes c into lecteur.nombre when it is the next byte.
-bool prendreSi(Lecteur& lecteur, bool condition, int c) {
-    if (!condition) return false;
-    lecteur.nombre.push_back(static_cast<char>(c));
-    prendre(lecteur, c);
-    return true;
+// The bytes of a field that a scanning function takes from the start of the readable bytes.
+// A field that reaches the end of what is readable may go on: more is read, and the scan
+// starts again, until it stops on a byte or at the end of the data (which sets finAtteinte).
+template <typename Balayage>
+std::size_t longueurChamp(Lecteur& lecteur, Balayage balayer) {
+    for (std::size_t voulu = 64;; voulu *= 2) {
+        const std::size_t restant = lecteur.fin - lecteur.position;
+        const std::size_t disponible = restant >= voulu ? restant : assurer(lecteur, voulu);
+        const char* const debut = lecteur.tampon.data() + lecteur.position;
+        const char* const arret = balayer(debut, debut + disponible);
+        if (arret != debut + disponible || lecteur.sourceEpuisee) {
+            lecteur.finAtteinte = arret == debut + disponible;
+            return static_cast<std::size_t>(arret - debut);
+        }
+    }
 }
 
-// A decimal significand below 2^24 over a power of ten up to 10^10: both are exact floats,
-// so one float division gives the correctly rounded value, as strtof would.
-bool conversionDirecte(const std::string& texte, float& valeur) {
+// The stream's grammar for an int: an optional sign, then decimal digits.
+const char* finEntier(const char* p, const char* fin) {
+    if (p != fin && (*p == '+' || *p == '-')) ++p;
+    while (p != fin && chiffre(*p)) ++p;
+    return p;
+}
+
+// The stream's grammar for a float: an optional sign, then digits with at most one point,
+// then, after at least one digit, an exponent letter with an optional sign and more digits.
+const char* finReel(const char* p, const char* fin) {
+    if (p != fin && (*p == '+' || *p == '-')) ++p;
+    bool point = false;
+    bool exposant = false;
+    bool mantisse = false;
+    while (p != fin) {
+        if (chiffre(*p)) {
+            mantisse = true;
+        } else if (*p == '.' && !point && !exposant) {
+            point = true;
+        } else if ((*p == 'e' || *p == 'E') && !exposant && mantisse) {
+            exposant = true;
+            if (p + 1 != fin && (p[1] == '+' || p[1] == '-')) ++p;
+        } else {
+            break;
+        }
+        ++p;
+    }
+    return p;
+}
+
+// Digits with at most one point, their significand below 2^24 and at most ten decimals:
+// both the significand and the power of ten are exact floats, so one float division gives
+// the correctly rounded value, as strtof would.
+bool conversionDirecte(const char* p, const char* fin, float& valeur) {
     static const float puissances[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
                                        1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    const bool negatif = p != fin && *p == '-';
+    if (p != fin && (*p == '-' || *p == '+')) ++p;
     long significande = 0;
     int decimales = -1;
-    std::size_t i = (texte[0] == '-' || texte[0] == '+') ? 1 : 0;
     bool vu = false;
-    for (; i < texte.size(); ++i) {
-        const char c = texte[i];
-        if (c == '.') {
+    for (; p != fin; ++p) {
+        if (*p == '.') {
             decimales = 0;
             continue;
         }
-        if (!chiffre(c)) return false;
-        significande = significande * 10 + (c - '0');
-        if (significande > (1L << 24)) return false;
+        if (!chiffre(*p)) return false;
+        significande = significande * 10 + (*p - '0');
+        if (significande > (1L << 24) || (decimales >= 0 && ++decimales > 10)) return false;
         vu = true;
-        if (decimales >= 0 && ++decimales > 10) return false;
     }
     if (!vu) return false;
     valeur = static_cast<float>(significande) / puissances[decimales < 0 ? 0 : decimales];
-    if (texte[0] == '-') valeur = -valeur;
+    if (negatif) valeur = -valeur;
     return true;
 }
 
@@ -101,89 +151,65 @@ void sauterBlancs(Lecteur& lecteur) {
         lecteur.echec = true;
         return;
     }
-    for (int c = regarder(lecteur); blanc(c); c = regarder(lecteur)) prendre(lecteur, c);
+    for (int c = regarder(lecteur); blanc(c); c = regarder(lecteur)) {
+        ++lecteur.position;
+        if (c == '\n') ++lecteur.ligne;
+    }
 }
 
 bool extraireMot(Lecteur& lecteur, std::string& mot) {
     if (!debutChamp(lecteur)) return false;
     mot.clear();
-    for (;;) {
-        if (regarder(lecteur) == finDonnees) return true;
+    while (regarder(lecteur) != finDonnees) {
         const char* const debut = lecteur.tampon.data() + lecteur.position;
         const char* const limite = lecteur.tampon.data() + lecteur.fin;
         const char* p = debut;
         while (p != limite && !blanc(static_cast<unsigned char>(*p))) ++p;
         mot.append(debut, p);
-        lecteur.position += static_cast<std::size_t>(p - debut);
-        lecteur.ligneDonnee = lecteur.ligne;
-        if (p != limite) return true;
+        prendreSansBlanc(lecteur, static_cast<std::size_t>(p - debut));
+        if (p != limite) break;
     }
+    return true;
 }
 
-// As the stream reads a long, then checks that it fits an int; every digit is taken, even
-// past an overflow.
+// As the stream reads a long, then checks that it fits an int.
 bool extraireEntier(Lecteur& lecteur, int& valeur) {
     if (!debutChamp(lecteur)) return false;
-    int c = regarder(lecteur);
-    const bool negatif = c == '-';
-    if (c == '-' || c == '+') {
-        prendre(lecteur, c);
-        c = regarder(lecteur);
-    }
-    bool chiffres = false;
-    bool depasse = false;
+    const std::size_t longueur = longueurChamp(lecteur, finEntier);
+    const char* p = lecteur.tampon.data() + lecteur.position;
+    const char* const fin = p + longueur;
+    prendreSansBlanc(lecteur, longueur);
+    const bool negatif = p != fin && *p == '-';
+    if (p != fin && (*p == '-' || *p == '+')) ++p;
     long long absolu = 0;
-    for (; chiffre(c); c = regarder(lecteur)) {
-        prendre(lecteur, c);
-        chiffres = true;
-        absolu = depasse ? absolu : absolu * 10 + (c - '0');
-        depasse = depasse || absolu > static_cast<long long>(INT_MAX) + 1;
+    lecteur.echec = p == fin;
+    for (; p != fin && !lecteur.echec; ++p) {
+        absolu = absolu * 10 + (*p - '0');
+        lecteur.echec = absolu > (negatif ? -static_cast<long long>(INT_MIN) : INT_MAX);
     }
-    const long long signe = negatif ? -absolu : absolu;
-    lecteur.echec = !chiffres || depasse || signe > INT_MAX || signe < INT_MIN;
-    if (!lecteur.echec) valeur = static_cast<int>(signe);
+    if (!lecteur.echec) valeur = static_cast<int>(negatif ? -absolu : absolu);
     return !lecteur.echec;
 }
 
-// The stream's grammar: a sign, then digits with at most one point, then, after at least one
-// digit, an exponent letter with an optional sign and more digits. The text taken is
-// converted whole or the read fails, as the stream does with strtof.
+// The text taken is converted whole, or the read fails, as the stream does with strtof.
 bool extraireReel(Lecteur& lecteur, float& valeur) {
     if (!debutChamp(lecteur)) return false;
-    std::string& texte = lecteur.nombre;
-    texte.clear();
-    int c = regarder(lecteur);
-    prendreSi(lecteur, c == '+' || c == '-', c);
-    bool point = false;
-    bool exposant = false;
-    bool mantisse = false;
-    for (c = regarder(lecteur);; c = regarder(lecteur)) {
-        if (prendreSi(lecteur, chiffre(c), c)) {
-            mantisse = true;
-        } else if (prendreSi(lecteur, c == '.' && !point && !exposant, c)) {
-            point = true;
-        } else if (prendreSi(lecteur, (c == 'e' || c == 'E') && !exposant && mantisse, c)) {
-            exposant = true;
-            c = regarder(lecteur);
-            prendreSi(lecteur, c == '+' || c == '-', c);
-        } else {
-            break;
-        }
-    }
-    if (!conversionDirecte(texte, valeur)) {
-        char* finTexte = nullptr;
-        valeur = std::strtof(texte.c_str(), &finTexte);
-        lecteur.echec = texte.empty() || finTexte != texte.c_str() + texte.size() ||
-                        valeur == std::numeric_limits<float>::infinity() ||
-                        valeur == -std::numeric_limits<float>::infinity();
-    }
+    const std::size_t longueur = longueurChamp(lecteur, finReel);
+    const char* const debut = lecteur.tampon.data() + lecteur.position;
+    prendreSansBlanc(lecteur, longueur);
+    if (conversionDirecte(debut, debut + longueur, valeur)) return true;
+    lecteur.nombre.assign(debut, longueur);
+    char* finTexte = nullptr;
+    valeur = std::strtof(lecteur.nombre.c_str(), &finTexte);
+    lecteur.echec = longueur == 0 || finTexte != lecteur.nombre.c_str() + longueur ||
+                    valeur == std::numeric_limits<float>::infinity() ||
+                    valeur == -std::numeric_limits<float>::infinity();
     return !lecteur.echec;
 }
 
 bool extraireCaractere(Lecteur& lecteur, char& valeur) {
     if (!debutChamp(lecteur)) return false;
-    const int c = regarder(lecteur);
-    prendre(lecteur, c);
-    valeur = static_cast<char>(c);
+    valeur = lecteur.tampon[lecteur.position];
+    prendreSansBlanc(lecteur, 1);
     return true;
 }

@@ -11,71 +11,70 @@ constexpr std::string_view regle =
 
 void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string dateFact,
                          int noClient, std::string prenom, std::string nom) {
-    std::string texte;
-    texte.reserve(1024);
+    Bloc texte = commencerBloc(1024 + dateFact.size() + prenom.size() + nom.size());
     ajouterChamp(texte, "Magasin chez Mo-Tino", 70, Cadrage::Gauche);
     ajouterChamp(texte, "No : ", 8, Cadrage::Droite);
     ajouterEntier(texte, noFacture, 0, Cadrage::Gauche);
-    texte.append("\n");
+    ajouterTexte(texte, "\n");
     ajouterChamp(texte, "1200 rue des Ormes", 69, Cadrage::Gauche);
     ajouterChamp(texte, dateFact, 9, Cadrage::Droite);
-    texte.append(
+    ajouterTexte(texte, 
         "\nMontvallon, Qc\n"
         "(123) 555-0142\n"
         "-------------------------------------------------------------------------------\n"
         "Client : ");
     ajouterEntier(texte, noClient, 15, Cadrage::Gauche);
-    texte.append(prenom).append(" ").append(nom);
-    texte.append(
+    ajouterTexte(texte, prenom);
+    ajouterTexte(texte, " ");
+    ajouterTexte(texte, nom);
+    ajouterTexte(texte, 
         "\n\n"
         "    No.Art. Description  Qty    Prix  Sous-Total  Selection   Rabais  Total\n");
-    texte.append(regle);
+    ajouterTexte(texte, regle);
     ecrireBloc(flux, texte, Cadrage::Gauche);
 }
 
 void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string description, int qty,
                         float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
-    std::string texte;
-    texte.reserve(128);
-    texte.append("    ");
+    Bloc texte = commencerBloc(384 + description.size());
+    ajouterTexte(texte, "    ");
     ajouterEntier(texte, noArticle, 8, Cadrage::Gauche);
     ajouterChamp(texte, description, 14, Cadrage::Gauche);
     // The quantity has no field: each digit past the first moves the rest of the line.
     ajouterEntier(texte, qty, 0, Cadrage::Gauche);
     ajouterMontant(texte, prix, 9);
-    texte.append("$");
+    ajouterTexte(texte, "$");
     ajouterMontant(texte, sousTotal, 9);
-    texte.append("$");
+    ajouterTexte(texte, "$");
     ajouterChamp(texte, sel == 's' ? "oui" : "non", 9, Cadrage::Droite);
     ajouterEntier(texte, tauxRabais, 9, Cadrage::Droite);
-    texte.append("%");
+    ajouterTexte(texte, "%");
     ajouterMontant(texte, totalLigne, 8);
-    texte.append("$\n");
+    ajouterTexte(texte, "$\n");
     ecrireBloc(flux, texte, Cadrage::Droite);
 }
 
 void ecrirePiedFacture(std::ostream& flux, float sousTotalFacture, float tps, float tvq,
                        float totalFacture, long long nbArticleFacture, float rabaisFacture) {
-    std::string texte;
-    texte.reserve(1024);
-    texte.append("\n");
+    Bloc texte = commencerBloc(1536);
+    ajouterTexte(texte, "\n");
     ajouterTotal(texte, "sous-total : ", 59, sousTotalFacture, 15, "$\n");
     ajouterTotal(texte, "tps : ", 59, tps, 15, "$\n");
     ajouterTotal(texte, "tvq : ", 59, tvq, 15, "$\n");
     ajouterTotal(texte, "total : ", 59, totalFacture, 15, "$\n\n");
-    texte.append(" Nb. d'article sur la facture : ");
+    ajouterTexte(texte, " Nb. d'article sur la facture : ");
     ajouterEntier(texte, nbArticleFacture, 4, Cadrage::Droite);
     // Only an exact zero hides the savings: 0.001 saved still prints 0.00.
     if (rabaisFacture != 0.0f) {
-        texte.append("Aujourd'hui, vous avez \xE9pargn\xE9 : ");  // 0xE9: e acute, Latin-1
+        ajouterTexte(texte, "Aujourd'hui, vous avez \xE9pargn\xE9 : ");  // 0xE9: e acute, Latin-1
         ajouterMontant(texte, rabaisFacture, 8);
-        texte.append("$");
+        ajouterTexte(texte, "$");
     }
-    texte.append("\n");
-    texte.append(regle);
+    ajouterTexte(texte, "\n");
+    ajouterTexte(texte, regle);
     // The field of 57 counts the line end too: 21 blanks, not 22.
     ajouterChamp(texte, "Merci d'avoir magasine chez Mo-Tino\n", 57, Cadrage::Droite);
-    texte.append(regle);
-    texte.append("\f\n\n");
+    ajouterTexte(texte, regle);
+    ajouterTexte(texte, "\f\n\n");
     ecrireBloc(flux, texte, Cadrage::Droite);
 }

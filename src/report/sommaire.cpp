@@ -10,11 +10,11 @@ long long parFacture(long long valeur, long long nbFactures) {
     return nbFactures == 0 ? 0 : valeur / nbFactures;
 }
 
-void ajouterCompte(std::string& texte, std::string_view libelle, long long valeur, int largeur,
+void ajouterCompte(Bloc& texte, std::string_view libelle, long long valeur, int largeur,
                    std::string_view fin) {
     ajouterChamp(texte, libelle, 42, Cadrage::Droite);
     ajouterEntier(texte, valeur, largeur, Cadrage::Droite);
-    texte.append(fin);
+    ajouterTexte(texte, fin);
 }
 
 }  // namespace
@@ -23,12 +23,12 @@ void ecrireSommaire(std::ostream& flux, std::string dateFact, long long nbFactur
                     long long nbArticles, float montantAvantRabais, float montantRabais,
                     float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
                     long long nbNonMembre) {
-    std::string texte;
-    texte.reserve(1024);
+    Bloc texte = commencerBloc(1536 + dateFact.size());
     ajouterChamp(texte, "Sommaire des factures du ", 46, Cadrage::Droite);
-    texte.append(dateFact).append("\n");
+    ajouterTexte(texte, dateFact);
+    ajouterTexte(texte, "\n");
     ajouterChamp(texte, "===================================", 56, Cadrage::Droite);
-    texte.append("\n\n");
+    ajouterTexte(texte, "\n\n");
     ajouterCompte(texte, "Nombre de factures :", nbFactures, 14, "\n");
     ajouterCompte(texte, "Moyenne d'article par client :", parFacture(nbArticles, nbFactures), 14,
                   "\n\n");
