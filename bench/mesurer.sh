@@ -1,43 +1,43 @@
 #!/usr/bin/env bash
-# Times the whole program on generated days against copying its invoice file with cp.
-#   bench/mesurer.sh [build folder]     (default: build, built here if needed)
+# Times the whole program on generated days against cat copying its invoice file into a new
+# file, side by side with hyperfine (median of 11 runs each, output files removed before
+# every run, so no run pays for truncating an earlier one).
+#   bench/mesurer.sh [build folder]     (default: build-release, built here if needed)
+# Needs hyperfine, python3 and GNU time (apt-get install -y hyperfine python3 time).
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
-construction=${1:-$racine/build}
-cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release >/dev/null
+construction=${1:-$racine/build-release}
+cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release -DFACTURATION_TESTS=OFF >/dev/null
 cmake --build "$construction" --target facturation generer_ventes >/dev/null
 programme=$construction/facturation
 dossier=$(mktemp -d)
 trap 'rm -rf "$dossier"' EXIT
 cd "$dossier"
-printf '28-02-2012\nN\n\n' >entree
 
-secondes() { # runs "$@" and prints its wall time in seconds
-  local debut fin
-  debut=$(date +%s%N)
-  "$@" >/dev/null
-  fin=$(date +%s%N)
-  echo "scale=4; ($fin - $debut) / 1000000000" | bc
-}
-mediane() { sort -n | sed -n 3p; }
-
-mesurer() { # clients
-  "$construction/generer_ventes" "$1" 2012 vente28-02-2012.txt
-  local prog copie i
-  prog=$(for i in 1 2 3 4 5; do secondes "$programme" <entree; done | mediane)
-  copie=$(for i in 1 2 3 4 5; do rm -f copie.txt; secondes cp "facture 28-02-2012.txt" copie.txt; done | mediane)
-  local ventes facture memoire
-  ventes=$(stat -c %s vente28-02-2012.txt)
-  facture=$(stat -c %s "facture 28-02-2012.txt")
-  memoire=$(/usr/bin/time -f %M "$programme" <entree 2>&1 >/dev/null | tail -1)
-  printf '%7d clients  sales %6.1f MB  invoices %6.1f MB  program %6.3f s  cp %6.3f s  ratio %5.2f  %6.0f MB/s  peak %5.1f MB\n' \
-    "$1" "$(echo "$ventes / 1000000" | bc -l)" "$(echo "$facture / 1000000" | bc -l)" \
-    "$prog" "$copie" "$(echo "$prog / $copie" | bc -l)" \
-    "$(echo "$facture / 1000000 / $prog" | bc -l)" "$(echo "$memoire / 1024" | bc -l)"
-  echo "$prog" >"temps-$1"
+mediane() { # json file, index of the command
+  python3 -c "import json,sys; print(json.load(open(sys.argv[1]))['results'][int(sys.argv[2])]['median'])" "$@"
 }
 
-echo "median of 5 runs each; cp copies the invoice file the program wrote"
-for n in 100000 200000 400000; do mesurer "$n"; done
-printf '400000 / 200000 clients: %.2f times the time\n' \
-  "$(echo "$(cat temps-400000) / $(cat temps-200000)" | bc -l)"
+printf '%8s %9s %10s %9s %9s %6s %9s %8s\n' clients sales invoices program cat ratio output peak
+for n in 100000 200000 400000; do
+  "$construction/generer_ventes" "$n" 2012 vente28-02-2012.txt
+  "$programme" 28-02-2012 >/dev/null
+  cp "facture 28-02-2012.txt" reference.txt
+  hyperfine --style none --warmup 2 --runs 11 --export-json "temps-$n.json" \
+    --prepare 'rm -f "facture 28-02-2012.txt" copie.txt' \
+    "$programme 28-02-2012" 'cat reference.txt > copie.txt' >/dev/null
+  prog=$(mediane "temps-$n.json" 0)
+  copie=$(mediane "temps-$n.json" 1)
+  memoire=$(/usr/bin/time -f %M "$programme" 28-02-2012 2>&1 >/dev/null | tail -1)
+  python3 - "$n" "$prog" "$copie" "$memoire" "$(stat -c %s vente28-02-2012.txt)" \
+    "$(stat -c %s reference.txt)" <<'FIN'
+import sys
+n, prog, copie, memoire, ventes, factures = sys.argv[1:]
+prog, copie = float(prog), float(copie)
+print("%8s %6.1f MB %7.1f MB %7.3f s %7.3f s %6.2f %5.0f MB/s %5.1f MB" % (
+    n, int(ventes) / 1e6, int(factures) / 1e6, prog, copie, prog / copie,
+    int(factures) / 1e6 / prog, int(memoire) / 1024))
+FIN
+  echo "$prog" >"programme-$n"
+done
+python3 -c "import sys; print('400000 / 200000 clients: %.2f times the time' % (float(open('programme-400000').read()) / float(open('programme-200000').read())))"

@@ -1,6 +1,7 @@
 // Micro benchmarks of the printers and of reading one item record.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <ostream>
 #include <sstream>
 #include <streambuf>
@@ -57,6 +58,28 @@ void lireUnArticle(benchmark::State& etat) {
     }
 }
 BENCHMARK(lireUnArticle);
+
+// The scanner over a whole day in memory: head, clients and their items.
+void lireJournee(benchmark::State& etat) {
+    std::string texte = "Ventes de la journee du 28-02-2012\n";
+    for (int i = 0; i < 10000; ++i) {
+        texte += "101 Jeanne Exemple membre 2\n1 chemise 2 19.99 s\n2 pantalon 1 39.50 n\n";
+    }
+    for (auto _ : etat) {
+        std::istringstream flux(texte);
+        Lecteur entree = ouvrirLecteur(*flux.rdbuf());
+        std::string dateFact;
+        Client client;
+        Article article;
+        lireEntete(entree, dateFact);
+        while (lireClient(entree, client) == Lecture::Lu) {
+            for (int i = 0; i < client.nbArticle; ++i) lireArticle(entree, article);
+        }
+        benchmark::DoNotOptimize(article);
+    }
+    etat.SetBytesProcessed(etat.iterations() * static_cast<std::int64_t>(texte.size()));
+}
+BENCHMARK(lireJournee);
 
 void sommaire(benchmark::State& etat) {
     Neant neant;
