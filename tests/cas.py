@@ -65,7 +65,11 @@ def lancer(commande, dossier, mode, donnees):
         entree, ouvert = os.pipe()
     p = subprocess.Popen(commande, cwd=dossier, stdin=entree, stdout=subprocess.PIPE,
                          stderr=subprocess.PIPE)
-    resultat = p.communicate(donnees if entree == subprocess.PIPE else None, timeout=10)
+    try:
+        resultat = p.communicate(donnees if entree == subprocess.PIPE else None, timeout=10)
+    except subprocess.TimeoutExpired:
+        p.kill()
+        sys.exit("still running after 10 seconds: %s" % " ".join(commande))
     if ouvert is not None:
         os.close(ouvert)
     return resultat + (p.returncode,)
