@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 # Runs one end-to-end case: the built program in a fresh temporary directory, standard input
 # a terminal, a pipe or a file, then compares status, console and files byte for byte.
-#   cas.py PROGRAM CASE-FILE        (the format is described in tests/cas/LISEZMOI.md)
+#   cas.py [--wine] PROGRAM CASE-FILE     (the format is described in tests/cas/LISEZMOI.md)
+# With --wine, PROGRAM is a Windows build run under Wine: the console and the files it
+# writes are expected with CR LF line ends, and terminal cases are skipped (status 77).
 import contextlib, difflib, os, pty, re, select, shlex, shutil, subprocess, sys, tempfile, time
 
 TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : \n\tDate : ",
@@ -78,13 +80,13 @@ def lancer(commande, dossier, mode, donnees):
 def facture_seule(programme, ventes):  # the invoice file of this sales file, done alone
     with tempfile.TemporaryDirectory() as seul:
         shutil.copy(ventes, os.path.join(seul, "vente-seul.txt"))
-        lancer([programme], seul, "tube", b"-seul\nN\n\n")
+        lancer(programme, seul, "tube", b"-seul\nN\n\n")
         return open(os.path.join(seul, "facture -seul.txt"), "rb").read()
 
 
-def main(programme, chemin):
+def main(programme, chemin, fin_de_ligne=b"\n"):
     dossier = tempfile.mkdtemp(prefix="facturation-cas-")
-    commande, mode, entree, fautes = [programme], "tube", [], []
+    commande, mode, entree, fautes = programme, "tube", [], []
     attendus = {"statut": b"0", "console": b"", "erreurs": b""}
     sections = re.split(r"^--- (.*)\n", open(chemin, encoding="latin-1").read(), flags=re.M)
     for titre, lignes in zip(sections[1::2], sections[2::2]):
@@ -101,12 +103,14 @@ def main(programme, chemin):
         elif verbe == "lien":
             os.symlink(cible, os.path.join(dossier, nom))
         elif verbe == "arguments":
-            commande = [programme] + shlex.split(reste)
+            commande = programme + shlex.split(reste)
         elif verbe == "entree":
             mode, entree = reste, lignes
         else:
             attendus["statut" if verbe == "statut" else titre] = (
                 reste.encode() if verbe == "statut" else contenu)
+    if mode == "terminal" and fin_de_ligne != b"\n":
+        sys.exit(77)
     sortie, erreurs, statut = (terminal(commande, dossier, entree) if mode == "terminal" else
                                lancer(commande, dossier, mode, corps(entree)))
     obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
@@ -120,6 +124,7 @@ def main(programme, chemin):
         if verbe == "sortie" and not os.path.exists(fichier):
             fautes.append("%s was not written" % nom)
             continue
+        attendu = attendu.replace(b"\n", fin_de_ligne) if verbe != "statut" else attendu
         attendu = facture_seule(programme, os.path.join(dossier, comme)) if comme else attendu
         obtenu = open(fichier, "rb").read() if verbe == "sortie" else obtenus[titre]
         lisible = lambda b: [repr(l)[2:-1] for l in b.splitlines(True)]
@@ -131,4 +136,6 @@ def main(programme, chemin):
 
 
 if __name__ == "__main__":
-    main(os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]))
+    if sys.argv[1] == "--wine":
+        main(["wine", os.path.abspath(sys.argv[2])], os.path.abspath(sys.argv[3]), b"\r\n")
+    main([os.path.abspath(sys.argv[1])], os.path.abspath(sys.argv[2]))

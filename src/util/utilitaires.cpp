@@ -1,12 +1,10 @@
 #include "utilitaires.hpp"
 
-#include <termios.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <iostream>
 #include <streambuf>
 #include <utility>
+
+#include "console.hpp"
 
 namespace {
 
@@ -19,11 +17,8 @@ class TamponConsole : public std::streambuf {
   protected:
     int_type underflow() override {
         if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
-        ssize_t lus = 0;
-        do {
-            lus = ::read(0, tampon_, sizeof tampon_);
-        } while (lus < 0 && errno == EINTR);
-        if (lus <= 0) return traits_type::eof();
+        const std::size_t lus = lireEntreeStandard(tampon_, sizeof tampon_);
+        if (lus == 0) return traits_type::eof();
         setg(tampon_, tampon_, tampon_ + lus);
         return traits_type::to_int_type(*gptr());
     }
@@ -31,11 +26,11 @@ class TamponConsole : public std::streambuf {
     // Moving the descriptor discards the buffer; a refusal (pipe, terminal) keeps it.
     pos_type seekoff(off_type decalage, std::ios_base::seekdir sens,
                      std::ios_base::openmode) override {
-        int origine = SEEK_CUR;
-        if (sens == std::ios_base::beg) origine = SEEK_SET;
-        if (sens == std::ios_base::end) origine = SEEK_END;
+        Origine origine = Origine::Courant;
+        if (sens == std::ios_base::beg) origine = Origine::Debut;
+        if (sens == std::ios_base::end) origine = Origine::Fin;
         if (sens == std::ios_base::cur) decalage -= egptr() - gptr();
-        const off_t position = ::lseek(0, static_cast<off_t>(decalage), origine);
+        const long long position = deplacerEntreeStandard(decalage, origine);
         if (position < 0) return pos_type(off_type(-1));
         setg(tampon_, tampon_, tampon_);
         return pos_type(static_cast<off_type>(position));
@@ -54,8 +49,8 @@ class TamponConsole : public std::streambuf {
 // the rest of the line already received goes, since what follows is the next answer.
 void abandonnerSaisieRecue() {
     std::streambuf& tampon = *std::cin.rdbuf();
-    if (::isatty(0) == 1) {
-        ::tcflush(0, TCIFLUSH);
+    if (entreeEstTerminal()) {
+        viderTerminal();
         while (tampon.in_avail() > 0) tampon.sbumpc();
         return;
     }

@@ -1,0 +1,32 @@
+#include <io.h>
+#include <stdio.h>
+#include <windows.h>
+
+#include <climits>
+
+#include "console.hpp"
+
+std::size_t lireEntreeStandard(char* tampon, std::size_t taille) {
+    const unsigned int demande = taille > INT_MAX ? INT_MAX : static_cast<unsigned int>(taille);
+    const int lus = ::_read(0, tampon, demande);
+    return lus > 0 ? static_cast<std::size_t>(lus) : 0;
+}
+
+long long deplacerEntreeStandard(long long decalage, Origine origine) {
+    const int depuis = origine == Origine::Debut ? SEEK_SET
+                       : origine == Origine::Fin ? SEEK_END
+                                                 : SEEK_CUR;
+    // A console or a pipe cannot be moved; the C library does not always say so itself.
+    if (::GetFileType(::GetStdHandle(STD_INPUT_HANDLE)) != FILE_TYPE_DISK) return -1;
+    return ::_lseeki64(0, decalage, depuis);
+}
+
+// A console, not any character device: the NUL device is one too.
+bool entreeEstTerminal() {
+    DWORD mode = 0;
+    return ::GetConsoleMode(::GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
+void viderTerminal() {
+    ::FlushConsoleInputBuffer(::GetStdHandle(STD_INPUT_HANDLE));
+}
