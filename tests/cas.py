@@ -34,8 +34,9 @@ def terminal(commande, dossier, script):
         nonlocal console
         limite = time.time() + secondes
         while not condition() and time.time() < limite:
+            pret = select.select([maitre], [], [], 0.02)[0]
             with contextlib.suppress(OSError):  # once the program has ended
-                console += os.read(maitre, 65536) if select.select([maitre], [], [], 0.02)[0] else b""
+                console += os.read(maitre, 65536) if pret else b""
     for verbe, _, texte in (ligne.partition(" ") for ligne in script):
         if verbe == "taper":
             os.write(maitre, octets(texte))

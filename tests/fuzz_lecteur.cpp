@@ -65,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         verifier(flux.eof() == lecteur.finAtteinte && mot == motLu);
         verifier(flux.fail() || (entier == entierLu && c == cLu &&
                                  std::memcmp(&reel, &reelLu, sizeof reel) == 0));
-        verifier(ligneFlux(flux, texte) == (lecteur.finAtteinte ? lecteur.ligneDonnee
-                                                                 : lecteur.ligne));
+        verifier(ligneFlux(flux, texte) ==
+                 (lecteur.finAtteinte ? lecteur.ligneDonnee : lecteur.ligne));
     }
     return 0;
 }

@@ -28,9 +28,9 @@ std::size_t assurer(Lecteur& lecteur, std::size_t voulu) {
     lecteur.fin = disponible;
     if (lecteur.tampon.size() < voulu) lecteur.tampon.resize(voulu);
     while (lecteur.fin < voulu) {
-        const std::streamsize lus =
-            lecteur.source->sgetn(lecteur.tampon.data() + lecteur.fin,
-                                  static_cast<std::streamsize>(lecteur.tampon.size() - lecteur.fin));
+        const std::streamsize lus = lecteur.source->sgetn(
+            lecteur.tampon.data() + lecteur.fin,
+            static_cast<std::streamsize>(lecteur.tampon.size() - lecteur.fin));
         if (lus <= 0) {
             lecteur.sourceEpuisee = true;
             break;

@@ -23,11 +23,11 @@ struct Lecteur {
     std::size_t position = 0;
     std::size_t fin = 0;
     bool sourceEpuisee = false;  // source has nothing more to give
-    bool finAtteinte = false;  // a read met the end of the data (the stream's eofbit)
-    bool echec = false;        // an extraction failed (the stream's failbit)
-    long long ligne = 1;       // the line of the next byte, from 1
-    long long ligneDonnee = 1;  // the line of the last byte read that is not white space
-    std::string nombre;         // the text of a float handed to strtof
+    bool finAtteinte = false;    // a read met the end of the data (the stream's eofbit)
+    bool echec = false;          // an extraction failed (the stream's failbit)
+    long long ligne = 1;         // the line of the next byte, from 1
+    long long ligneDonnee = 1;   // the line of the last byte read that is not white space
+    std::string nombre;          // the text of a float handed to strtof
 };
 
 // A reader of source, which must outlive it, starting where source stands.

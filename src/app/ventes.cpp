@@ -15,9 +15,9 @@ Lecture lireClient(Lecteur& entree, Client& client) {
 }
 
 bool lireArticle(Lecteur& entree, Article& article) {
-    return extraireEntier(entree, article.noArticle) &&
-           extraireMot(entree, article.description) && extraireEntier(entree, article.qty) &&
-           extraireReel(entree, article.prix) && extraireCaractere(entree, article.sel);
+    return extraireEntier(entree, article.noArticle) && extraireMot(entree, article.description) &&
+           extraireEntier(entree, article.qty) && extraireReel(entree, article.prix) &&
+           extraireCaractere(entree, article.sel);
 }
 
 long long ligneArret(const Lecteur& entree) {

@@ -18,7 +18,8 @@ void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string da
     ajouterTexte(texte, "\n");
     ajouterChamp(texte, "1200 rue des Ormes", 69, Cadrage::Gauche);
     ajouterChamp(texte, dateFact, 9, Cadrage::Droite);
-    ajouterTexte(texte, 
+    ajouterTexte(
+        texte,
         "\nMontvallon, Qc\n"
         "(123) 555-0142\n"
         "-------------------------------------------------------------------------------\n"
@@ -27,9 +28,9 @@ void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string da
     ajouterTexte(texte, prenom);
     ajouterTexte(texte, " ");
     ajouterTexte(texte, nom);
-    ajouterTexte(texte, 
-        "\n\n"
-        "    No.Art. Description  Qty    Prix  Sous-Total  Selection   Rabais  Total\n");
+    ajouterTexte(texte,
+                 "\n\n"
+                 "    No.Art. Description  Qty    Prix  Sous-Total  Selection   Rabais  Total\n");
     ajouterTexte(texte, regle);
     ecrireBloc(flux, texte, Cadrage::Gauche);
 }
