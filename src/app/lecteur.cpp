@@ -68,7 +68,8 @@ bool debutChamp(Lecteur& lecteur) {
 // starts again, until it stops on a byte or at the end of the data (which sets finAtteinte).
 template <typename Balayage>
 std::size_t longueurChamp(Lecteur& lecteur, Balayage balayer) {
-    for (std::size_t voulu = 64;; voulu *= 2) {
+    std::size_t voulu = 64;
+    for (;;) {
         const std::size_t restant = lecteur.fin - lecteur.position;
         const std::size_t disponible = restant >= voulu ? restant : assurer(lecteur, voulu);
         const char* const debut = lecteur.tampon.data() + lecteur.position;
@@ -77,6 +78,7 @@ std::size_t longueurChamp(Lecteur& lecteur, Balayage balayer) {
             lecteur.finAtteinte = arret == debut + disponible;
             return static_cast<std::size_t>(arret - debut);
         }
+        voulu = 2 * disponible + 1;
     }
 }
 

@@ -30,7 +30,8 @@ struct Lecteur {
     std::string nombre;          // the text of a float handed to strtof
 };
 
-// A reader of source, which must outlive it, starting where source stands.
+// A reader of source, which must outlive it, starting where source stands. It reads ahead
+// of what it hands out: source is of no further use once the reader has begun.
 Lecteur ouvrirLecteur(std::streambuf& source);
 
 // Skips white space, as std::ws does: meeting the end of the data sets finAtteinte; a
