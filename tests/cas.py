@@ -4,7 +4,7 @@
 #   cas.py [--wine] PROGRAM CASE-FILE     (the format is described in tests/cas/LISEZMOI.md)
 # With --wine, PROGRAM is a Windows build run under Wine: the console and the files it
 # writes are expected with CR LF line ends, and terminal cases are skipped (status 77).
-import contextlib, difflib, os, pty, re, select, shlex, shutil, subprocess, sys, tempfile, time
+import contextlib, difflib, os, pty, re, resource, select, shlex, shutil, subprocess, sys, tempfile, time
 
 TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : \n\tDate : ",
           "{question}": "voulez-vous rediger un autre rapport ?\n",
@@ -28,6 +28,7 @@ def terminal(commande, dossier, script):
     pid, maitre = pty.fork()
     if pid == 0:  # no echo, no output processing: the bytes read are the program's own
         os.chdir(dossier)
+        limiter()
         os.execvp("sh", ["sh", "-c", 'stty -echo -opost && exec "$@"', "sh"] + commande)
     console, vu, fin = b"", 0, []
     def lire(secondes, condition):  # reads until the condition holds or the time is up
@@ -67,7 +68,7 @@ def lancer(commande, dossier, mode, donnees):
     elif mode == "tube-ouvert":  # nothing in it, and open until the program has ended
         entree, ouvert = os.pipe()
     p = subprocess.Popen(commande, cwd=dossier, stdin=entree, stdout=subprocess.PIPE,
-                         stderr=subprocess.PIPE)
+                         stderr=subprocess.PIPE, preexec_fn=limiter)
     try:
         resultat = p.communicate(donnees if entree == subprocess.PIPE else None, timeout=10)
     except subprocess.TimeoutExpired:
@@ -85,8 +86,20 @@ def facture_seule(programme, ventes):  # the invoice file of this sales file, do
         return open(os.path.join(seul, "facture -seul.txt"), "rb").read()
 
 
+def limiter():  # a runaway program must not fill the disk: files stop at 256 MB
+    resource.setrlimit(resource.RLIMIT_FSIZE, (1 << 28, 1 << 28))
+
+
 def main(programme, chemin, fin_de_ligne=b"\n"):
     dossier = tempfile.mkdtemp(prefix="facturation-cas-")
+    try:
+        fautes = verifier(programme, chemin, fin_de_ligne, dossier)
+    finally:  # also when the program had to be stopped
+        shutil.rmtree(dossier, ignore_errors=True)
+    sys.exit("\n".join(fautes) or 0)
+
+
+def verifier(programme, chemin, fin_de_ligne, dossier):
     commande, mode, entree, fautes = programme, "tube", [], []
     attendus = {"statut": b"0", "console": b"", "erreurs": b""}
     sections = re.split(r"^--- (.*)\n", open(chemin, encoding="latin-1").read(), flags=re.M)
@@ -132,8 +145,7 @@ def main(programme, chemin, fin_de_ligne=b"\n"):
         fautes += ["%s differs:\n" % titre + "\n".join(difflib.unified_diff(
             lisible(attendu), lisible(obtenu), "expected", "obtained", lineterm=""))
                    ] if obtenu != attendu else []
-    shutil.rmtree(dossier, ignore_errors=True)
-    sys.exit("\n".join(fautes) or 0)
+    return fautes
 
 
 if __name__ == "__main__":
