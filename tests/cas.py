@@ -51,6 +51,8 @@ def terminal(commande, dossier, script):
             lire(int(texte) / 1000, lambda: False)
             if len(console) != avant:
                 sys.exit("expected silence, got %r" % console[avant:])
+            if os.waitpid(pid, os.WNOHANG)[0]:  # silence means waiting, not having ended
+                sys.exit("ended instead of waiting; console: %r" % console)
     lire(10, lambda: fin.append(os.waitpid(pid, os.WNOHANG)) or fin[-1][0])
     if not fin[-1][0]:
         os.kill(pid, 9)

@@ -14,7 +14,9 @@ TEST(Champs, montantsCommeLeFluxLesEcrirait) {
     std::uniform_int_distribution<int> centimes(-2000000, 2000000);
     for (int i = 0; i < 200000; ++i) {
         float valeur = static_cast<float>(centimes(hasard)) / 8.0f;  // many exact ties
-        if (i % 2 == 0) {
+        if (i == 0) {
+            valeur = -0.0f;  // -0.00: what a quantity of 0 at a negative price costs
+        } else if (i % 2 == 0) {
             const std::uint32_t motif = bits(hasard);  // any float: tiny, huge, inf, NaN
             std::memcpy(&valeur, &motif, sizeof valeur);
         }
