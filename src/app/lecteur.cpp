@@ -70,8 +70,7 @@ template <typename Balayage>
 std::size_t longueurChamp(Lecteur& lecteur, Balayage balayer) {
     std::size_t voulu = 64;
     for (;;) {
-        const std::size_t restant = lecteur.fin - lecteur.position;
-        const std::size_t disponible = restant >= voulu ? restant : assurer(lecteur, voulu);
+        const std::size_t disponible = assurer(lecteur, voulu);
         const char* const debut = lecteur.tampon.data() + lecteur.position;
         const char* const arret = balayer(debut, debut + disponible);
         if (arret != debut + disponible || lecteur.sourceEpuisee) {

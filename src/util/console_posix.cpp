@@ -13,10 +13,7 @@ std::size_t lireEntreeStandard(char* tampon, std::size_t taille) {
     return lus > 0 ? static_cast<std::size_t>(lus) : 0;
 }
 
-long long deplacerEntreeStandard(long long decalage, Origine origine) {
-    const int depuis = origine == Origine::Debut ? SEEK_SET
-                       : origine == Origine::Fin ? SEEK_END
-                                                 : SEEK_CUR;
+long long deplacerEntreeStandard(long long decalage, int depuis) {
     return static_cast<long long>(::lseek(0, static_cast<off_t>(decalage), depuis));
 }
 

@@ -12,10 +12,7 @@ std::size_t lireEntreeStandard(char* tampon, std::size_t taille) {
     return lus > 0 ? static_cast<std::size_t>(lus) : 0;
 }
 
-long long deplacerEntreeStandard(long long decalage, Origine origine) {
-    const int depuis = origine == Origine::Debut ? SEEK_SET
-                       : origine == Origine::Fin ? SEEK_END
-                                                 : SEEK_CUR;
+long long deplacerEntreeStandard(long long decalage, int depuis) {
     // A console or a pipe cannot be moved; the C library does not always say so itself.
     if (::GetFileType(::GetStdHandle(STD_INPUT_HANDLE)) != FILE_TYPE_DISK) return -1;
     return ::_lseeki64(0, decalage, depuis);

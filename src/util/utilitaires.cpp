@@ -26,11 +26,11 @@ class TamponConsole : public std::streambuf {
     // Moving the descriptor discards the buffer; a refusal (pipe, terminal) keeps it.
     pos_type seekoff(off_type decalage, std::ios_base::seekdir sens,
                      std::ios_base::openmode) override {
-        Origine origine = Origine::Courant;
-        if (sens == std::ios_base::beg) origine = Origine::Debut;
-        if (sens == std::ios_base::end) origine = Origine::Fin;
+        int depuis = SEEK_CUR;
+        if (sens == std::ios_base::beg) depuis = SEEK_SET;
+        if (sens == std::ios_base::end) depuis = SEEK_END;
         if (sens == std::ios_base::cur) decalage -= egptr() - gptr();
-        const long long position = deplacerEntreeStandard(decalage, origine);
+        const long long position = deplacerEntreeStandard(decalage, depuis);
         if (position < 0) return pos_type(off_type(-1));
         setg(tampon_, tampon_, tampon_);
         return pos_type(static_cast<off_type>(position));
