@@ -9,6 +9,8 @@ Arguments lireArguments(int argc, const char* const argv[]) {
             arguments.dates.push_back(mot);  // "-" alone is a date too
         } else if (mot == "--") {
             options = false;
+        } else if (mot == "--pdf") {
+            arguments.pdf = true;
         } else if (arguments.action == Action::Dialogue) {
             if (mot == "-h" || mot == "--help") {
                 arguments.action = Action::Aide;
@@ -35,6 +37,7 @@ void ecrireAide(std::ostream& flux) {
             "Avec des DATE, fait chaque journee dans l'ordre sans rien demander ; les dates\n"
             "impossibles et les avertissements vont sur la sortie d'erreur.\n"
             "\n"
+            "      --pdf      ecrit aussi \"facture <DATE>.pdf\", une facture par page\n"
             "  -h, --help     affiche cette aide et termine\n"
             "  -V, --version  affiche la version et termine\n"
             "  --             termine les options (pour une date qui commence par -)\n"

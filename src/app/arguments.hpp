@@ -10,6 +10,7 @@ enum class Action { Dialogue, Dates, Aide, Version, Erreur };
 struct Arguments {
     Action action = Action::Dialogue;
     std::vector<std::string> dates;
+    bool pdf = false;  // each day also as "facture <date>.pdf"
     std::string optionInconnue;  // for Erreur
 };
 

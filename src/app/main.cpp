@@ -29,14 +29,14 @@ bool autreRapport() {
 }
 
 // The operator's dialogue, everything on standard output; ends with status 0.
-int dialoguer(std::ifstream& entree, std::ofstream& sortie) {
+int dialoguer(std::ifstream& entree, std::ofstream& sortie, bool pdf) {
     brancherConsole();
     const Canaux canaux{std::cout, std::cout};
     std::string dateFact;
     do {
         std::string dateVente;
         if (!demanderVentes(entree, dateVente)) return 0;
-        facturerDate(entree, sortie, dateVente, dateFact, canaux);
+        facturerDate(entree, sortie, dateVente, dateFact, canaux, pdf);
     } while (autreRapport());
     attendreEntree();
     return 0;
@@ -45,7 +45,7 @@ int dialoguer(std::ifstream& entree, std::ofstream& sortie) {
 // Each date in turn, without reading standard input; what went wrong goes to standard
 // error. Status 1 when a date could not be done whole.
 int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
-                  std::ofstream& sortie) {
+                  std::ofstream& sortie, bool pdf) {
     TamponPrefixe prefixe(*std::cerr.rdbuf(), "facturation: ");
     std::ostream erreurs(&prefixe);
     const Canaux canaux{std::cout, erreurs};
@@ -53,7 +53,7 @@ int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
     int statut = 0;
     for (const std::string& dateVente : dates) {
         if (!ouvrirVentes(entree, dateVente, erreurs) ||
-            !facturerDate(entree, sortie, dateVente, dateFact, canaux)) {
+            !facturerDate(entree, sortie, dateVente, dateFact, canaux, pdf)) {
             statut = 1;
         }
     }
@@ -84,6 +84,7 @@ int main(int argc, char* argv[]) {
     // Large writes: an invoice file can run to hundreds of megabytes.
     static char tamponSortie[1 << 18];
     sortie.rdbuf()->pubsetbuf(tamponSortie, sizeof tamponSortie);
-    return arguments.action == Action::Dates ? facturerDates(arguments.dates, entree, sortie)
-                                             : dialoguer(entree, sortie);
+    return arguments.action == Action::Dates
+               ? facturerDates(arguments.dates, entree, sortie, arguments.pdf)
+               : dialoguer(entree, sortie, arguments.pdf);
 }

@@ -1,6 +1,9 @@
 #include "rapport.hpp"
 
+#include <filesystem>
+
 #include "journee.hpp"
+#include "pdf.hpp"
 #include "utilitaires.hpp"
 
 namespace {
@@ -9,11 +12,20 @@ std::string nomVentes(const std::string& dateVente) {
     return "vente" + dateVente + ".txt";
 }
 
+void signalerNonCree(std::ostream& messages, const std::string& fichier) {
+    messages << "le fichier \"" << fichier << "\" ne peut pas etre cree\n";
+}
+
+void signalerIncomplet(std::ostream& messages, const std::string& fichier) {
+    messages << "attention : le fichier \"" << fichier << "\" est incomplet : l'ecriture a echoue"
+             << std::endl;
+}
+
 bool ouvrirFacture(std::ofstream& sortie, const std::string& fichierFacture,
                    std::ostream& messages) {
     sortie.open(fichierFacture);
     if (sortie.is_open()) return true;
-    messages << "le fichier \"" << fichierFacture << "\" ne peut pas etre cree\n";
+    signalerNonCree(messages, fichierFacture);
     return false;
 }
 
@@ -22,8 +34,45 @@ bool fermerFacture(std::ofstream& sortie, const std::string& fichierFacture,
                    std::ostream& messages) {
     sortie.close();
     if (!sortie.fail()) return true;
-    messages << "attention : le fichier \"" << fichierFacture
-             << "\" est incomplet : l'ecriture a echoue" << std::endl;
+    signalerIncomplet(messages, fichierFacture);
+    return false;
+}
+
+// A file of ours, never a directory that happens to bear its name.
+void supprimer(const std::string& fichier) {
+    std::error_code erreur;
+    if (!std::filesystem::is_directory(std::filesystem::symlink_status(fichier, erreur))) {
+        std::filesystem::remove(fichier, erreur);
+    }
+}
+
+// Renders the finished invoice file as fichierPdf, so that the PDF holds exactly what the
+// text holds. A day without invoice gets no PDF, and an earlier one goes: it would
+// contradict the emptied invoice file. Reading stops at the size the file had when it was
+// closed: a device that never ends cannot make the PDF grow without end.
+bool imprimerPdf(const std::string& fichierFacture, const std::string& fichierPdf,
+                 const std::string& dateFact, std::ostream& messages) {
+    std::ifstream texte(fichierFacture, std::ios_base::binary);
+    texte.seekg(0, std::ios_base::end);
+    const std::streamoff taille = texte.tellg();
+    texte.seekg(0);
+    if (texte && taille == 0) {
+        supprimer(fichierPdf);
+        return true;
+    }
+    // Binary: text mode would turn the line ends inside the file and move every offset.
+    std::ofstream pdf;
+    if (texte) pdf.open(fichierPdf, std::ios_base::binary | std::ios_base::trunc);
+    if (!pdf.is_open()) {
+        signalerNonCree(messages, fichierPdf);
+        return false;
+    }
+    ecrireFacturesPdf(pdf, *texte.rdbuf(), static_cast<std::uint64_t>(taille),
+                      "Factures du " + dateFact);
+    pdf.close();
+    if (!pdf.fail()) return true;
+    signalerIncomplet(messages, fichierPdf);
+    supprimer(fichierPdf);
     return false;
 }
 
@@ -41,14 +90,21 @@ bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, std::ostr
 }
 
 bool facturerDate(std::ifstream& entree, std::ofstream& sortie, const std::string& dateVente,
-                  std::string& dateFact, const Canaux& canaux) {
+                  std::string& dateFact, const Canaux& canaux, bool pdf) {
     const std::string fichierFacture = "facture " + dateVente + ".txt";
-    bool complet = ouvrirFacture(sortie, fichierFacture, canaux.messages);
-    if (complet) {
+    bool ecrit = ouvrirFacture(sortie, fichierFacture, canaux.messages);
+    bool complet = ecrit;
+    if (ecrit) {
         complet = facturerJournee(entree, sortie, canaux.console, canaux.messages,
                                   nomVentes(dateVente), dateFact);
-        complet = fermerFacture(sortie, fichierFacture, canaux.messages) && complet;
+        ecrit = fermerFacture(sortie, fichierFacture, canaux.messages);
     }
     entree.close();
-    return complet;
+    if (!pdf) return ecrit && complet;
+    const std::string fichierPdf = "facture " + dateVente + ".pdf";
+    if (!ecrit) {
+        supprimer(fichierPdf);  // no PDF of a text that was not written whole
+        return false;
+    }
+    return imprimerPdf(fichierFacture, fichierPdf, dateFact, canaux.messages) && complet;
 }

@@ -17,7 +17,9 @@ struct Canaux {
 bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, std::ostream& messages);
 
 // With the sales file open: writes the invoice file "facture <dateVente>.txt", then closes
-// both files. True when the sales file was read to its clean end and the invoices written
-// whole. dateFact keeps the date word of the last head read.
+// both files; with pdf, renders that file as "facture <dateVente>.pdf" (a day without
+// invoice, or whose text could not be written whole, then has no PDF). True when the sales
+// file was read to its clean end and every file written whole. dateFact keeps the date word
+// of the last head read.
 bool facturerDate(std::ifstream& entree, std::ofstream& sortie, const std::string& dateVente,
-                  std::string& dateFact, const Canaux& canaux);
+                  std::string& dateFact, const Canaux& canaux, bool pdf);

@@ -1,0 +1,20 @@
+// The invoice file as a PDF to print: Letter pages, Courier 10 pt with WinAnsiEncoding (the
+// file's bytes show as their Windows-1252 characters, é and the plain apostrophe included),
+// one line of text to one line of the page. A form feed starts a new page, and so does a full
+// page; blank lines that would open a page take no room. A line wider than 79 columns is
+// drawn narrower, so that it fits between the margins. Nothing in it depends on the time.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <streambuf>
+#include <string_view>
+
+// Lines of text on one page.
+constexpr int lignesParPage = 54;
+
+// Reads at most taille bytes of texte, the invoice file (its CR are dropped, so CR LF line
+// ends read as LF), and writes the PDF to flux; titre is the document's title. Streams: it
+// holds one page and one offset per PDF object. A short write marks flux bad.
+void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
+                       std::string_view titre);
