@@ -88,6 +88,25 @@ def facture_seule(programme, ventes):  # the invoice file of this sales file, do
         return open(os.path.join(seul, "facture -seul.txt"), "rb").read()
 
 
+def pages(texte):  # what text extraction keeps: each page's words, line by line
+    pages = [[b" ".join(l.split()) for l in p.split(b"\n") if l.strip()] for p in texte.split(b"\f")]
+    while pages and not pages[-1]:
+        pages.pop()
+    return pages
+
+
+def verifier_pdf(fichier, attendu):  # qpdf finds no fault; the pages hold the expected text
+    verification = subprocess.run(["qpdf", "--check", fichier], stdout=subprocess.PIPE)
+    texte = subprocess.run(["pdftotext", "-layout", "-enc", "Latin1", fichier, "-"],
+                           stdout=subprocess.PIPE).stdout
+    fautes = ["qpdf --check: %r" % verification.stdout] if verification.returncode else []
+    if pages(texte) != pages(attendu):
+        fautes.append("text of %s differs:\n" % fichier + "\n".join(difflib.unified_diff(
+            ["%d: %r" % (i, l) for i, p in enumerate(pages(attendu)) for l in p],
+            ["%d: %r" % (i, l) for i, p in enumerate(pages(texte)) for l in p], lineterm="")))
+    return fautes
+
+
 def limiter():  # a runaway program must not fill the disk: files stop at 256 MB
     resource.setrlimit(resource.RLIMIT_FSIZE, (1 << 28, 1 << 28))
 
@@ -125,7 +144,7 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
         else:
             attendus["statut" if verbe == "statut" else titre] = (
                 reste.encode() if verbe == "statut" else contenu)
-    if mode == "terminal" and fin_de_ligne != b"\n":
+    if (mode == "terminal" or "posix" in attendus) and fin_de_ligne != b"\n":
         sys.exit(77)
     sortie, erreurs, statut = (terminal(commande, dossier, entree) if mode == "terminal" else
                                lancer(commande, dossier, mode, corps(entree)))
@@ -134,13 +153,20 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
         verbe, _, nom = titre.partition(" ")
         nom, _, comme = nom.partition(" < ")[0].partition(" comme ")
         fichier = os.path.join(dossier, nom)
+        if verbe == "posix":
+            continue
         if verbe == "absent":
             fautes += ["%s exists" % nom] if os.path.lexists(fichier) else []
             continue
-        if verbe == "sortie" and not os.path.exists(fichier):
+        if verbe in ("sortie", "pdf") and not os.path.exists(fichier):
             fautes.append("%s was not written" % nom)
             continue
-        attendu = attendu.replace(b"\n", fin_de_ligne) if verbe != "statut" else attendu
+        if verbe == "pdf":  # without a text of its own: the text of the day's invoice file
+            texte = open(fichier[:-4] + ".txt", "rb").read().replace(b"\r", b"")
+            fautes += verifier_pdf(fichier, attendu or texte)
+            continue
+        if verbe != "statut" and not nom.endswith(".pdf"):  # a PDF is binary
+            attendu = attendu.replace(b"\n", fin_de_ligne)
         attendu = facture_seule(programme, os.path.join(dossier, comme)) if comme else attendu
         obtenu = open(fichier, "rb").read() if verbe == "sortie" else obtenus[titre]
         lisible = lambda b: [repr(l)[2:-1] for l in b.splitlines(True)]
