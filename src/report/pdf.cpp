@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -40,34 +40,28 @@ constexpr int objetPolice = 3;
 constexpr int objetInfo = 4;
 constexpr int premierObjetPage = 5;
 
-enum Classe : unsigned char { Simple, Echappe, Octal, FinLigne, SautPage, Retour };
-
-// How each byte of the text goes into a PDF string: most as they are; ( ) and \ behind a
-// backslash; other control bytes in octal, so that the content stays plain text.
+// How each byte of a line goes into a PDF string: most as they are; ( ) and \ behind a
+// backslash; control bytes in octal, so that the content stays plain text.
+enum Classe : unsigned char { Simple, Echappe, Octal };
 constexpr std::array<Classe, 256> classes = [] {
     std::array<Classe, 256> c{};
     for (int i = 0; i < 32; ++i) c[i] = Octal;
     c[127] = Octal;
     c['('] = c[')'] = c['\\'] = Echappe;
-    c['\n'] = FinLigne;
-    c['\f'] = SautPage;
-    c['\r'] = Retour;
     return c;
 }();
 
 struct Document {
     std::streambuf* sortie = nullptr;
     bool echec = false;
-    std::string tampon;              // output not yet handed to sortie
-    std::uint64_t ecrits = 0;        // bytes handed to sortie
+    std::string tampon;        // output not yet handed to sortie, the open page's included
+    std::uint64_t ecrits = 0;  // bytes handed to sortie
     std::vector<std::uint64_t> objets = std::vector<std::uint64_t>(premierObjetPage);
-    std::string page;                // content of the page being filled
-    int lignes = 0;                  // lines placed on it; 0 while no page is open
-    int blancs = 0;                  // blank lines read and not placed yet
+    std::size_t longueur = 0;            // where, in tampon, the open page's length goes
+    std::size_t contenu = 0;             // where its content starts
+    int lignes = 0;                      // lines placed on it; 0 while no page is open
+    int blancs = 0;                      // blank lines read and not placed yet
     long long echelle = echelleNormale;  // the page's current horizontal scaling
-    bool enLigne = false;            // a line with text is being read
-    std::size_t debutLigne = 0;      // where its text starts in page
-    std::size_t largeur = 0;         // its columns so far
 };
 
 void vider(Document& pdf) {
@@ -79,7 +73,14 @@ void vider(Document& pdf) {
 
 void sortir(Document& pdf, std::string_view texte) {
     pdf.tampon.append(texte);
-    if (pdf.tampon.size() >= (1u << 16)) vider(pdf);
+}
+
+// valeur in chiffres digits, zeros in front, written over texte from position.
+void ecrireChiffres(std::string& texte, std::size_t position, std::uint64_t valeur,
+                    int chiffres) {
+    for (int i = chiffres - 1; i >= 0; --i, valeur /= 10) {
+        texte[position + static_cast<std::size_t>(i)] = static_cast<char>('0' + valeur % 10);
+    }
 }
 
 void debuterObjet(Document& pdf, int numero) {
@@ -87,117 +88,129 @@ void debuterObjet(Document& pdf, int numero) {
     sortir(pdf, std::to_string(numero) + " 0 obj\n");
 }
 
-std::string echelleTexte(long long e) {
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%lld.%02lld Tz\n", e / 100, e % 100);
-    return texte;
-}
-
-void echapper(std::string& dans, unsigned char c) {
-    if (classes[c] == Echappe) {
-        dans += '\\';
-        dans += static_cast<char>(c);
-    } else {
-        char texte[8];
-        std::snprintf(texte, sizeof texte, "\\%03o", c);
-        dans += texte;
+void echapper(std::string& dans, std::string_view texte) {
+    const char* p = texte.data();
+    const char* const fin = p + texte.size();
+    while (p != fin) {
+        const char* const debut = p;
+        while (p != fin && classes[static_cast<unsigned char>(*p)] == Simple) ++p;
+        dans.append(debut, p);
+        if (p == fin) break;
+        const auto octet = static_cast<unsigned char>(*p++);
+        if (classes[octet] == Echappe) {
+            dans += '\\';
+            dans += static_cast<char>(octet);
+        } else {
+            const char octal[] = {'\\', static_cast<char>('0' + (octet >> 6)),
+                                  static_cast<char>('0' + ((octet >> 3) & 7)),
+                                  static_cast<char>('0' + (octet & 7))};
+            dans.append(octal, sizeof octal);
+        }
     }
 }
 
 std::string chaine(std::string_view texte) {
     std::string resultat = "(";
-    for (const char c : texte) {
-        const auto octet = static_cast<unsigned char>(c);
-        if (classes[octet] == Simple) {
-            resultat += c;
-        } else {
-            echapper(resultat, octet);
-        }
-    }
+    echapper(resultat, texte);
     return resultat + ")";
+}
+
+// A page's content goes straight into the output; its length, known at its end, is written
+// then into ten digits left for it (leading zeros are allowed in a PDF number).
+void ouvrirPage(Document& pdf) {
+    static const std::string debut = "BT\n/F1 " + std::string(taillePolice) + " Tf\n" +
+                                     std::to_string(interligne) + " TL\n" +
+                                     std::to_string(marge) + " " +
+                                     std::to_string(premiereLigne + interligne) + " Td\n";
+    const auto numero = static_cast<int>(pdf.objets.size());
+    pdf.objets.resize(pdf.objets.size() + 2);
+    debuterObjet(pdf, numero);
+    sortir(pdf, "<< /Length ");
+    pdf.longueur = pdf.tampon.size();
+    sortir(pdf, "0000000000 >>\nstream\n");
+    pdf.contenu = pdf.tampon.size();
+    sortir(pdf, debut);
+    pdf.echelle = echelleNormale;
+    pdf.blancs = 0;
 }
 
 void fermerPage(Document& pdf) {
     pdf.blancs = 0;
     if (pdf.lignes == 0) return;
-    pdf.page += "ET";
-    const auto numero = static_cast<int>(pdf.objets.size());
-    pdf.objets.resize(pdf.objets.size() + 2);
-    debuterObjet(pdf, numero);
-    sortir(pdf, "<< /Length " + std::to_string(pdf.page.size()) + " >>\nstream\n");
-    sortir(pdf, pdf.page);
+    sortir(pdf, "ET");
+    ecrireChiffres(pdf.tampon, pdf.longueur, pdf.tampon.size() - pdf.contenu, 10);
     sortir(pdf, "\nendstream\nendobj\n");
-    debuterObjet(pdf, numero + 1);
-    sortir(pdf, "<< /Type /Page /Parent 2 0 R /Contents " + std::to_string(numero) +
+    const auto numero = static_cast<int>(pdf.objets.size()) - 1;
+    debuterObjet(pdf, numero);
+    sortir(pdf, "<< /Type /Page /Parent 2 0 R /Contents " + std::to_string(numero - 1) +
                     " 0 R >>\nendobj\n");
-    pdf.page.clear();
     pdf.lignes = 0;
+    if (pdf.tampon.size() >= (1u << 18)) vider(pdf);
 }
 
-// The first byte of text of a line: the line goes on this page, after the blank lines before
-// it, or on a new page when it no longer fits.
-void commencerLigne(Document& pdf) {
-    if (pdf.lignes + pdf.blancs >= lignesParPage) fermerPage(pdf);
-    if (pdf.lignes == 0) {
-        pdf.page = "BT\n/F1 " + std::string(taillePolice) + " Tf\n" +
-                   std::to_string(interligne) + " TL\n" + std::to_string(marge) + " " +
-                   std::to_string(premiereLigne + interligne) + " Td\n";
-        pdf.echelle = echelleNormale;
-        pdf.blancs = 0;
-    }
-    for (; pdf.blancs > 0; --pdf.blancs, ++pdf.lignes) pdf.page += "T*\n";
-    pdf.page += '(';
-    pdf.debutLigne = pdf.page.size() - 1;
-    pdf.enLigne = true;
-    pdf.largeur = 0;
-}
-
-// A line ends at its line end or at a form feed. A blank line is only counted: it takes room
-// once text follows it on the same page.
-void finirLigne(Document& pdf, bool vide) {
-    if (!pdf.enLigne) {
-        if (!vide && pdf.lignes > 0) ++pdf.blancs;
+// A blank line is only counted: it takes room once text follows it on the same page. A line
+// with text goes after the blank lines before it, or opens a new page when it no longer fits.
+void placerLigne(Document& pdf, std::string_view ligne) {
+    if (ligne.empty()) {
+        if (pdf.lignes > 0) ++pdf.blancs;
         return;
     }
-    pdf.page += ")'\n";
-    ++pdf.lignes;
-    pdf.enLigne = false;
-    const long long e = echelle(pdf.largeur);
-    if (e != pdf.echelle) {
-        pdf.page.insert(pdf.debutLigne, echelleTexte(e));
+    if (pdf.lignes + pdf.blancs >= lignesParPage) fermerPage(pdf);
+    if (pdf.lignes == 0) ouvrirPage(pdf);
+    for (; pdf.blancs > 0; --pdf.blancs, ++pdf.lignes) sortir(pdf, "T*\n");
+    const long long e = echelle(ligne.size());
+    if (e != pdf.echelle) {  // hundredths of a percent, written as a percentage
+        sortir(pdf, std::to_string(e / 100) + ".00 Tz\n");
+        ecrireChiffres(pdf.tampon, pdf.tampon.size() - 6, static_cast<std::uint64_t>(e % 100), 2);
         pdf.echelle = e;
     }
+    pdf.tampon += '(';
+    echapper(pdf.tampon, ligne);
+    sortir(pdf, ")'\n");
+    ++pdf.lignes;
 }
 
-void lire(Document& pdf, const char* p, const char* const fin) {
-    while (p != fin) {
-        const auto octet = static_cast<unsigned char>(*p);
-        switch (classes[octet]) {
-            case Simple:
-            case Echappe:
-            case Octal: {
-                if (!pdf.enLigne) commencerLigne(pdf);
-                const char* debut = p;
-                while (p != fin && classes[static_cast<unsigned char>(*p)] == Simple) ++p;
-                pdf.page.append(debut, p);
-                pdf.largeur += static_cast<std::size_t>(p - debut);
-                if (p != debut) continue;
-                echapper(pdf.page, octet);
-                ++pdf.largeur;
-                break;
-            }
-            case FinLigne:
-                finirLigne(pdf, false);
-                break;
-            case SautPage:
-                finirLigne(pdf, true);
-                fermerPage(pdf);
-                break;
-            case Retour:
-                break;
-        }
-        ++p;
+// One line of the text, without its line end (a CR before the LF belongs to the line end):
+// a form feed in it ends the page, the text after it goes on the next one.
+void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne) {
+    if (finDeLigne && !ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
+    for (std::size_t saut = ligne.find('\f'); saut != std::string_view::npos;
+         saut = ligne.find('\f')) {
+        if (saut > 0) placerLigne(pdf, ligne.substr(0, saut));
+        fermerPage(pdf);
+        ligne.remove_prefix(saut + 1);
     }
+    if (finDeLigne || !ligne.empty()) placerLigne(pdf, ligne);
+}
+
+// Hands every line of texte to lireLigne. A line that runs past the bytes read is moved to
+// the front of the buffer, which grows when one line fills it.
+void lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille) {
+    std::vector<char> lu(1 << 18);
+    std::size_t debut = 0;
+    std::size_t fin = 0;
+    for (std::uint64_t reste = taille;;) {
+        const auto demande =
+            static_cast<std::streamsize>(std::min<std::uint64_t>(reste, lu.size() - fin));
+        const std::streamsize n = demande > 0 ? texte.sgetn(lu.data() + fin, demande) : 0;
+        if (n <= 0) break;
+        fin += static_cast<std::size_t>(n);
+        reste -= static_cast<std::uint64_t>(n);
+        for (;;) {
+            const auto* const ligne = lu.data() + debut;
+            const auto* const finLigne =
+                static_cast<const char*>(std::memchr(ligne, '\n', fin - debut));
+            if (finLigne == nullptr) break;
+            lireLigne(pdf, std::string_view(ligne, static_cast<std::size_t>(finLigne - ligne)),
+                      true);
+            debut += static_cast<std::size_t>(finLigne - ligne) + 1;
+        }
+        if (debut == 0 && fin == lu.size()) lu.resize(2 * lu.size());
+        std::memmove(lu.data(), lu.data() + debut, fin - debut);
+        fin -= debut;
+        debut = 0;
+    }
+    lireLigne(pdf, std::string_view(lu.data() + debut, fin - debut), false);
 }
 
 }  // namespace
@@ -215,15 +228,7 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
            "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>\n"
            "endobj\n");
 
-    std::vector<char> lu(1 << 16);
-    for (std::uint64_t reste = taille; reste > 0;) {
-        const auto demande = static_cast<std::streamsize>(std::min<std::uint64_t>(reste, lu.size()));
-        const std::streamsize n = texte.sgetn(lu.data(), demande);
-        if (n <= 0) break;
-        lire(pdf, lu.data(), lu.data() + n);
-        reste -= static_cast<std::uint64_t>(n);
-    }
-    finirLigne(pdf, true);
+    lireTexte(pdf, texte, taille);
     fermerPage(pdf);
 
     const std::size_t nbPages = (pdf.objets.size() - premierObjetPage) / 2;
@@ -241,11 +246,10 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
 
     const std::uint64_t xref = pdf.ecrits + pdf.tampon.size();
     sortir(pdf, "xref\n0 " + std::to_string(pdf.objets.size()) + "\n0000000000 65535 f \n");
-    char entree[32];
     for (std::size_t i = 1; i < pdf.objets.size(); ++i) {
-        std::snprintf(entree, sizeof entree, "%010llu 00000 n \n",
-                      static_cast<unsigned long long>(pdf.objets[i]));
-        sortir(pdf, entree);
+        sortir(pdf, "0000000000 00000 n \n");
+        ecrireChiffres(pdf.tampon, pdf.tampon.size() - 20, pdf.objets[i], 10);
+        if (pdf.tampon.size() >= (1u << 18)) vider(pdf);
     }
     sortir(pdf, "trailer\n<< /Size " + std::to_string(pdf.objets.size()) +
                     " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" + std::to_string(xref) +
