@@ -185,8 +185,9 @@ void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne) {
 
 // Hands every line of texte to lireLigne. A line that runs past the bytes read is moved to
 // the front of the buffer, which grows when one line fills it.
-void lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille) {
-    std::vector<char> lu(1 << 18);
+void lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille,
+               std::size_t tailleLecture) {
+    std::vector<char> lu(std::max<std::size_t>(tailleLecture, 1));
     std::size_t debut = 0;
     std::size_t fin = 0;
     for (std::uint64_t reste = taille;;) {
@@ -216,7 +217,7 @@ void lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille) {
 }  // namespace
 
 void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
-                       std::string_view titre) {
+                       std::string_view titre, std::size_t tailleLecture) {
     Document pdf;
     pdf.sortie = flux.rdbuf();
     // The second line's bytes above 127 mark the file as binary for the programs that look.
@@ -228,7 +229,7 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
            "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>\n"
            "endobj\n");
 
-    lireTexte(pdf, texte, taille);
+    lireTexte(pdf, texte, taille, tailleLecture);
     fermerPage(pdf);
 
     const std::size_t nbPages = (pdf.objets.size() - premierObjetPage) / 2;

@@ -1,0 +1,36 @@
+// The PDF printer's reading: the same bytes whatever the size of its read buffer, from an
+// invoice file with CR LF line ends (Windows) as with LF, and never past the size it is given.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "pdf.hpp"
+
+namespace {
+
+std::string pdf(const std::string& texte, std::size_t taille, std::size_t tailleLecture) {
+    std::stringbuf source(texte);
+    std::ostringstream flux;
+    ecrireFacturesPdf(flux, source, taille, "Factures du 28-02-2012", tailleLecture);
+    return flux.str();
+}
+
+}  // namespace
+
+TEST(Pdf, memesOctetsQuelleQueSoitLaLecture) {
+    // Over a page of lines with bytes to escape, blank lines, a line wider than 79 columns,
+    // form feeds alone and inside a line, a last line without its line end.
+    std::string texte;
+    for (int i = 0; i < 70; ++i) texte += "ligne " + std::to_string(i) + " (a) \\b \x01\xE9\n";
+    texte += "\n\n" + std::string(120, 'x') + "\n\f\n\nsuite\fapres\n\nfin";
+    const std::string attendu = pdf(texte, texte.size(), 1 << 18);
+    for (std::size_t tailleLecture = 1; tailleLecture < 200; ++tailleLecture) {
+        ASSERT_EQ(pdf(texte, texte.size(), tailleLecture), attendu) << tailleLecture;
+    }
+    std::string crlf;
+    for (const char c : texte) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ(pdf(crlf, crlf.size(), 5), attendu);
+    EXPECT_EQ(pdf(texte + "ligne de trop\n", texte.size(), 5), attendu);
+    EXPECT_NE(pdf(texte + "ligne de trop\n", texte.size() + 5, 5), attendu);
+}
