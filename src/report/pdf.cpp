@@ -148,11 +148,12 @@ void fermerPage(Document& pdf) {
     if (pdf.tampon.size() >= (1u << 18)) vider(pdf);
 }
 
-// A blank line is only counted: it takes room once text follows it on the same page. A line
-// with text goes after the blank lines before it, or opens a new page when it no longer fits.
+// A blank line is only counted: it takes room once text follows it on the same page (a new
+// page forgets it). A line with text goes after the blank lines before it, or opens a new
+// page when it no longer fits.
 void placerLigne(Document& pdf, std::string_view ligne) {
     if (ligne.empty()) {
-        if (pdf.lignes > 0) ++pdf.blancs;
+        ++pdf.blancs;
         return;
     }
     if (pdf.lignes + pdf.blancs >= lignesParPage) fermerPage(pdf);
