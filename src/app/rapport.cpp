@@ -1,6 +1,6 @@
 #include "rapport.hpp"
 
-#include <filesystem>
+#include <cstdio>
 
 #include "journee.hpp"
 #include "pdf.hpp"
@@ -38,14 +38,6 @@ bool fermerFacture(std::ofstream& sortie, const std::string& fichierFacture,
     return false;
 }
 
-// A file of ours, never a directory that happens to bear its name.
-void supprimer(const std::string& fichier) {
-    std::error_code erreur;
-    if (!std::filesystem::is_directory(std::filesystem::symlink_status(fichier, erreur))) {
-        std::filesystem::remove(fichier, erreur);
-    }
-}
-
 // Renders the finished invoice file as fichierPdf, so that the PDF holds exactly what the
 // text holds. A day without invoice gets no PDF, and an earlier one goes: it would
 // contradict the emptied invoice file. Reading stops at the size the file had when it was
@@ -57,7 +49,7 @@ bool imprimerPdf(const std::string& fichierFacture, const std::string& fichierPd
     const std::streamoff taille = texte.tellg();
     texte.seekg(0);
     if (texte && taille == 0) {
-        supprimer(fichierPdf);
+        std::remove(fichierPdf.c_str());
         return true;
     }
     // Binary: text mode would turn the line ends inside the file and move every offset.
@@ -72,7 +64,7 @@ bool imprimerPdf(const std::string& fichierFacture, const std::string& fichierPd
     pdf.close();
     if (!pdf.fail()) return true;
     signalerIncomplet(messages, fichierPdf);
-    supprimer(fichierPdf);
+    std::remove(fichierPdf.c_str());
     return false;
 }
 
@@ -103,7 +95,7 @@ bool facturerDate(std::ifstream& entree, std::ofstream& sortie, const std::strin
     if (!pdf) return ecrit && complet;
     const std::string fichierPdf = "facture " + dateVente + ".pdf";
     if (!ecrit) {
-        supprimer(fichierPdf);  // no PDF of a text that was not written whole
+        std::remove(fichierPdf.c_str());  // no PDF of a text that was not written whole
         return false;
     }
     return imprimerPdf(fichierFacture, fichierPdf, dateFact, canaux.messages) && complet;
