@@ -24,12 +24,13 @@ def corps(lignes):  # a line ending in an odd number of backslashes has no line 
                     for l in lignes)
 
 
-def terminal(commande, dossier, script):
+def terminal(commande, dossier, script, environnement):
     pid, maitre = pty.fork()
     if pid == 0:  # no echo, no output processing: the bytes read are the program's own
         os.chdir(dossier)
         limiter()
-        os.execvp("sh", ["sh", "-c", 'stty -echo -opost && exec "$@"', "sh"] + commande)
+        os.execvpe("sh", ["sh", "-c", 'stty -echo -opost && exec "$@"', "sh"] + commande,
+                   environnement)
     console, vu, fin = b"", 0, []
     def lire(secondes, condition):  # reads until the condition holds or the time is up
         nonlocal console
@@ -61,7 +62,7 @@ def terminal(commande, dossier, script):
     return console, b"", os.waitstatus_to_exitcode(fin[-1][1])
 
 
-def lancer(commande, dossier, mode, donnees):
+def lancer(commande, dossier, mode, donnees, environnement, console=subprocess.PIPE):
     entree, ouvert = subprocess.PIPE, None
     if mode == "fichier":
         entree = tempfile.TemporaryFile()
@@ -69,8 +70,8 @@ def lancer(commande, dossier, mode, donnees):
         entree.seek(0)
     elif mode == "tube-ouvert":  # nothing in it, and open until the program has ended
         entree, ouvert = os.pipe()
-    p = subprocess.Popen(commande, cwd=dossier, stdin=entree, stdout=subprocess.PIPE,
-                         stderr=subprocess.PIPE, preexec_fn=limiter)
+    p = subprocess.Popen(commande, cwd=dossier, stdin=entree, stdout=console,
+                         stderr=subprocess.PIPE, preexec_fn=limiter, env=environnement)
     try:
         resultat = p.communicate(donnees if entree == subprocess.PIPE else None, timeout=10)
     except subprocess.TimeoutExpired:
@@ -78,13 +79,13 @@ def lancer(commande, dossier, mode, donnees):
         sys.exit("still running after 10 seconds: %s" % " ".join(commande))
     if ouvert is not None:
         os.close(ouvert)
-    return resultat + (p.returncode,)
+    return (resultat[0] or b"",) + resultat[1:] + (p.returncode,)
 
 
 def facture_seule(programme, ventes):  # the invoice file of this sales file, done alone
     with tempfile.TemporaryDirectory() as seul:
         shutil.copy(ventes, os.path.join(seul, "vente-seul.txt"))
-        lancer(programme, seul, "tube", b"-seul\nN\n\n")
+        lancer(programme, seul, "tube", b"-seul\nN\n\n", None)
         return open(os.path.join(seul, "facture -seul.txt"), "rb").read()
 
 
@@ -122,6 +123,7 @@ def main(programme, chemin, fin_de_ligne=b"\n"):
 
 def verifier(programme, chemin, fin_de_ligne, dossier):
     commande, mode, entree, fautes = programme, "tube", [], []
+    variables, console = {}, subprocess.PIPE
     attendus = {"statut": b"0", "console": b"", "erreurs": b""}
     sections = re.split(r"^--- (.*)\n", open(chemin, encoding="latin-1").read(), flags=re.M)
     for titre, lignes in zip(sections[1::2], sections[2::2]):
@@ -141,13 +143,21 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
             commande = programme + shlex.split(reste)
         elif verbe == "entree":
             mode, entree = reste, lignes
+        elif verbe == "console-vers":  # standard output a file, such as /dev/full
+            console = open(reste, "wb")
+        elif verbe == "environnement":
+            variables.update(v.split("=", 1) for v in shlex.split(reste))
         else:
             attendus["statut" if verbe == "statut" else titre] = (
                 reste.encode() if verbe == "statut" else contenu)
     if (mode == "terminal" or "posix" in attendus) and fin_de_ligne != b"\n":
         sys.exit(77)
-    sortie, erreurs, statut = (terminal(commande, dossier, entree) if mode == "terminal" else
-                               lancer(commande, dossier, mode, corps(entree)))
+    # A terminal shows the store's bytes unless the case names another charset.
+    environnement = dict(os.environ, **({"LC_ALL": "C"} if mode == "terminal" else {}))
+    environnement.update(variables)
+    sortie, erreurs, statut = (
+        terminal(commande, dossier, entree, environnement) if mode == "terminal" else
+        lancer(commande, dossier, mode, corps(entree), environnement, console))
     obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
     for titre, attendu in attendus.items():
         verbe, _, nom = titre.partition(" ")

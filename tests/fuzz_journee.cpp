@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     std::ostringstream sortie;
     std::ostringstream console;
     std::string dateFact;
-    facturerJournee(entree, sortie, console, console, "vente.txt", dateFact);
+    facturerJournee(entree, sortie, console, console, "vente.txt", dateFact, "\x82");
     // A report always tells the date it found.
     if (console.str().rfind("La date dans le fichier est : ", 0) != 0) __builtin_trap();
     return 0;

@@ -5,25 +5,31 @@ Arguments lireArguments(int argc, const char* const argv[]) {
     bool options = true;
     for (int i = 1; i < argc; ++i) {
         const std::string mot = argv[i];
-        if (!options || mot.size() < 2 || mot[0] != '-') {
+        const bool option = options && ((mot.size() >= 2 && mot[0] == '-') || mot == "/?");
+        if (!option) {
             arguments.dates.push_back(mot);  // "-" alone is a date too
         } else if (mot == "--") {
             options = false;
         } else if (mot == "--pdf") {
             arguments.pdf = true;
+        } else if (mot == "-q" || mot == "--quiet") {
+            arguments.muet = true;
         } else if (arguments.action == Action::Dialogue) {
-            if (mot == "-h" || mot == "--help") {
+            if (mot == "-h" || mot == "--help" || mot == "/?") {
                 arguments.action = Action::Aide;
             } else if (mot == "-V" || mot == "--version") {
                 arguments.action = Action::Version;
             } else {
                 arguments.action = Action::Erreur;
-                arguments.optionInconnue = mot;
+                arguments.erreur = "option inconnue : " + mot;
             }
         }
     }
     if (arguments.action == Action::Dialogue && !arguments.dates.empty()) {
         arguments.action = Action::Dates;
+    } else if (arguments.action == Action::Dialogue && arguments.muet) {
+        arguments.action = Action::Erreur;
+        arguments.erreur = "-q demande au moins une DATE : le dialogue ne peut pas etre muet";
     }
     return arguments;
 }
@@ -38,7 +44,8 @@ void ecrireAide(std::ostream& flux) {
             "impossibles et les avertissements vont sur la sortie d'erreur.\n"
             "\n"
             "      --pdf      ecrit aussi \"facture <DATE>.pdf\", une facture par page\n"
-            "  -h, --help     affiche cette aide et termine\n"
+            "  -q, --quiet    avec des DATE, n'ecrit rien sur la sortie standard\n"
+            "  -h, --help, /? affiche cette aide et termine\n"
             "  -V, --version  affiche la version et termine\n"
             "  --             termine les options (pour une date qui commence par -)\n"
             "\n"
@@ -50,6 +57,6 @@ void ecrireVersion(std::ostream& flux) {
     flux << "facturation " FACTURATION_VERSION "\n";
 }
 
-void ecrireOptionInconnue(std::ostream& flux, const std::string& option) {
-    flux << "facturation: option inconnue : " << option << " (voir facturation --help)\n";
+void ecrireErreur(std::ostream& flux, const std::string& erreur) {
+    flux << "facturation: " << erreur << " (voir facturation --help)\n";
 }

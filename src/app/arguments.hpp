@@ -10,16 +10,17 @@ enum class Action { Dialogue, Dates, Aide, Version, Erreur };
 struct Arguments {
     Action action = Action::Dialogue;
     std::vector<std::string> dates;
-    bool pdf = false;  // each day also as "facture <date>.pdf"
-    std::string optionInconnue;  // for Erreur
+    bool pdf = false;     // each day also as "facture <date>.pdf"
+    bool muet = false;    // nothing on standard output (dates only)
+    std::string erreur;   // for Erreur: what is wrong, in one line
 };
 
 // Options may stand anywhere before "--"; every other word is a date. The first of -h,
-// --help, -V, --version or an unknown option decides the action; without one, any date
-// makes it Dates.
+// --help, /?, -V, --version or an unknown option decides the action; without one, any date
+// makes it Dates. -q without a date is an error: the dialogue cannot be quiet.
 Arguments lireArguments(int argc, const char* const argv[]);
 
-// The usage, the version line, the one-line error for an unknown option.
+// The usage, the version line, the one-line error of a command line that cannot be done.
 void ecrireAide(std::ostream& flux);
 void ecrireVersion(std::ostream& flux);
-void ecrireOptionInconnue(std::ostream& flux, const std::string& option);
+void ecrireErreur(std::ostream& flux, const std::string& erreur);

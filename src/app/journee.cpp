@@ -47,7 +47,7 @@ void signalerArret(const Lecteur& entree, std::ostream& alertes, const std::stri
 
 bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
                      std::ostream& alertes, const std::string& fichierVente,
-                     std::string& dateFact) {
+                     std::string& dateFact, std::string_view eAigu) {
     Lecteur lecteur = ouvrirLecteur(*entree.rdbuf());
     const bool enteteLu = lireEntete(lecteur, dateFact);
     console << "La date dans le fichier est : " << dateFact << std::endl;
@@ -59,9 +59,9 @@ bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& c
             signalerArret(lecteur, alertes, fichierVente,
                           enteteLu ? "avant la premiere facture" : "dans l'en-tete");
         }
-        // 0x82 is e acute on the store's console code page.
         console << std::endl
-                << "Aucun n'achat n'a \x82t\x82 effectu\x82 pour cette date" << std::endl;
+                << "Aucun n'achat n'a " << eAigu << "t" << eAigu << " effectu" << eAigu
+                << " pour cette date" << std::endl;
         return lecture == Lecture::FinDesDonnees;
     }
     TotauxJour totaux;

@@ -4,12 +4,13 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 // Reads the head and every client of entree, writing the invoices and the summary to
-// sortie, to console the file's date and the no-purchase message, and to alertes, when a
-// record cannot be read, a warning naming fichierVente and the line where reading stopped.
-// Only records read whole are invoiced. dateFact keeps the last head word read, from
-// this day or an earlier one. True when the file was read to its clean end.
+// sortie, to console the file's date and the no-purchase message (its é written as eAigu),
+// and to alertes, when a record cannot be read, a warning naming fichierVente and the line
+// where reading stopped. Only records read whole are invoiced. dateFact keeps the last head
+// word read, from this day or an earlier one. True when the file was read to its clean end.
 bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
                      std::ostream& alertes, const std::string& fichierVente,
-                     std::string& dateFact);
+                     std::string& dateFact, std::string_view eAigu);

@@ -1,5 +1,6 @@
 // facturation: prints one day's invoices of the store from its sales file, one day after
 // another as the operator asks, or for each date given on the command line.
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -31,7 +32,7 @@ bool autreRapport() {
 // The operator's dialogue, everything on standard output; ends with status 0.
 int dialoguer(std::ifstream& entree, std::ofstream& sortie, bool pdf) {
     brancherConsole();
-    const Canaux canaux{std::cout, std::cout};
+    const Canaux canaux{std::cout, std::cout, eAiguConsole()};
     std::string dateFact;
     do {
         std::string dateVente;
@@ -43,12 +44,14 @@ int dialoguer(std::ifstream& entree, std::ofstream& sortie, bool pdf) {
 }
 
 // Each date in turn, without reading standard input; what went wrong goes to standard
-// error. Status 1 when a date could not be done whole.
+// error. Status 1 when a date could not be done whole. Quiet, nothing goes to standard
+// output (a stream without buffer drops what it is given).
 int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
-                  std::ofstream& sortie, bool pdf) {
+                  std::ofstream& sortie, bool pdf, bool muet) {
     TamponPrefixe prefixe(*std::cerr.rdbuf(), "facturation: ");
     std::ostream erreurs(&prefixe);
-    const Canaux canaux{std::cout, erreurs};
+    std::ostream silence(nullptr);
+    const Canaux canaux{muet ? silence : std::cout, erreurs, eAiguConsole()};
     std::string dateFact;
     int statut = 0;
     for (const std::string& dateVente : dates) {
@@ -60,6 +63,14 @@ int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
     return statut;
 }
 
+// Standard output that could not be written (a full disk, a closed pipe) is a failure, not
+// a success, as GNU tools have it: checked once everything is written.
+int verifierSortie(int statut) {
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0 && std::cout.good()) return statut;
+    std::cerr << "facturation: la sortie standard ne peut pas etre ecrite\n";
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -67,12 +78,12 @@ int main(int argc, char* argv[]) {
     switch (arguments.action) {
         case Action::Aide:
             ecrireAide(std::cout);
-            return 0;
+            return verifierSortie(0);
         case Action::Version:
             ecrireVersion(std::cout);
-            return 0;
+            return verifierSortie(0);
         case Action::Erreur:
-            ecrireOptionInconnue(std::cerr, arguments.optionInconnue);
+            ecrireErreur(std::cerr, arguments.erreur);
             return 2;
         case Action::Dialogue:
         case Action::Dates:
@@ -84,7 +95,7 @@ int main(int argc, char* argv[]) {
     // Large writes: an invoice file can run to hundreds of megabytes.
     static char tamponSortie[1 << 18];
     sortie.rdbuf()->pubsetbuf(tamponSortie, sizeof tamponSortie);
-    return arguments.action == Action::Dates
-               ? facturerDates(arguments.dates, entree, sortie, arguments.pdf)
-               : dialoguer(entree, sortie, arguments.pdf);
+    if (arguments.action == Action::Dialogue) return dialoguer(entree, sortie, arguments.pdf);
+    return verifierSortie(
+        facturerDates(arguments.dates, entree, sortie, arguments.pdf, arguments.muet));
 }

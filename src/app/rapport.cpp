@@ -88,7 +88,7 @@ bool facturerDate(std::ifstream& entree, std::ofstream& sortie, const std::strin
     bool complet = ecrit;
     if (ecrit) {
         complet = facturerJournee(entree, sortie, canaux.console, canaux.messages,
-                                  nomVentes(dateVente), dateFact);
+                                  nomVentes(dateVente), dateFact, canaux.eAigu);
         ecrit = fermerFacture(sortie, fichierFacture, canaux.messages);
     }
     entree.close();

@@ -4,12 +4,15 @@
 #include <fstream>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 // Where a report writes: console gets the date found in the sales file and the no-purchase
-// message; messages gets what went wrong (a file absent, empty or not written, a warning).
+// message, whose é is written as eAigu; messages gets what went wrong (a file absent, empty
+// or not written, a warning).
 struct Canaux {
     std::ostream& console;
     std::ostream& messages;
+    std::string_view eAigu;
 };
 
 // Opens the sales file "vente<dateVente>.txt" on entree (closed); false, with its message,

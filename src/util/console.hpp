@@ -1,5 +1,5 @@
-// The few calls to the system that the console utilities make, all on standard input; one
-// implementation per platform (console_posix.cpp, console_windows.cpp).
+// The few calls to the system that the console utilities make, on standard input and output;
+// one implementation per platform (console_posix.cpp, console_windows.cpp).
 #pragma once
 
 #include <cstddef>
@@ -17,3 +17,15 @@ bool entreeEstTerminal();
 
 // Drops what was typed at the terminal or console and not read yet.
 void viderTerminal();
+
+// True when standard output is a terminal or console.
+bool sortieEstTerminal();
+
+// The charsets a terminal may show é in: the store's console code page 850 (and 437),
+// Latin-1 or Windows-1252, UTF-8.
+enum class JeuConsole { Cp850, Latin1, Utf8 };
+
+// The terminal's charset: on POSIX, the charset named by the environment's LC_CTYPE (LC_ALL,
+// LC_CTYPE, then LANG), read from the variables alone so that no locale is set; on Windows,
+// the console's output code page. A charset it does not know is taken as Cp850.
+JeuConsole jeuConsole();

@@ -2,6 +2,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <string>
 
 #include "console.hpp"
 
@@ -23,4 +25,30 @@ bool entreeEstTerminal() {
 
 void viderTerminal() {
     ::tcflush(0, TCIFLUSH);
+}
+
+bool sortieEstTerminal() {
+    return ::isatty(1) == 1;
+}
+
+JeuConsole jeuConsole() {
+    const char* locale = nullptr;
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        locale = std::getenv(variable);
+        if (locale != nullptr && *locale != '\0') break;
+    }
+    // fr_CA.UTF-8@euro: the charset is between the point and the at sign; UTF-8, utf8 and
+    // ISO-8859-1, iso88591 are the same names.
+    const std::string texte = locale == nullptr ? "" : locale;
+    const std::size_t point = texte.find('.');
+    std::string jeu;
+    for (std::size_t i = point == std::string::npos ? texte.size() : point + 1;
+         i < texte.size() && texte[i] != '@'; ++i) {
+        const char c = texte[i];
+        if (c == '-' || c == '_') continue;
+        jeu += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    if (jeu == "UTF8") return JeuConsole::Utf8;
+    if (jeu == "ISO88591" || jeu == "ISO885915" || jeu == "CP1252") return JeuConsole::Latin1;
+    return JeuConsole::Cp850;
 }

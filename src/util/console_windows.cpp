@@ -27,3 +27,19 @@ bool entreeEstTerminal() {
 void viderTerminal() {
     ::FlushConsoleInputBuffer(::GetStdHandle(STD_INPUT_HANDLE));
 }
+
+bool sortieEstTerminal() {
+    DWORD mode = 0;
+    return ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
+}
+
+JeuConsole jeuConsole() {
+    switch (::GetConsoleOutputCP()) {
+        case 1252:
+            return JeuConsole::Latin1;
+        case 65001:
+            return JeuConsole::Utf8;
+        default:  // 850, 437 and the others
+            return JeuConsole::Cp850;
+    }
+}

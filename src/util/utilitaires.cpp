@@ -143,6 +143,19 @@ int TamponPrefixe::sync() {
     return cible_.pubsync();
 }
 
+std::string_view eAiguConsole() {
+    if (!sortieEstTerminal()) return "\x82";
+    switch (jeuConsole()) {
+        case JeuConsole::Utf8:
+            return "\xC3\xA9";
+        case JeuConsole::Latin1:
+            return "\xE9";
+        case JeuConsole::Cp850:
+            break;
+    }
+    return "\x82";
+}
+
 void effacerEcran() {
     std::cout << std::string(25, '\n');
 }

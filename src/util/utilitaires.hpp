@@ -9,6 +9,7 @@
 #include <limits>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
 // Most characters dropped by one "drop through the next line feed" step.
 constexpr int limiteIgnore = std::numeric_limits<int>::max();
@@ -55,6 +56,10 @@ class TamponPrefixe : public std::streambuf {
     std::string prefixe_;
     bool debutDeLigne_ = true;
 };
+
+// The bytes of é on standard output: in the terminal's own charset when it is a terminal; on
+// a pipe or a file, the store's byte 0x82, which scripts and stored logs may rely on.
+std::string_view eAiguConsole();
 
 // Writes 25 line feeds, scrolling earlier console text out of view.
 void effacerEcran();
