@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "journee.hpp"
+#include "app/journee.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     std::istringstream entree(std::string(reinterpret_cast<const char*>(donnees), taille));

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "lecteur.hpp"
+#include "app/lecteur.hpp"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <random>
 #include <sstream>
 
-#include "champs.hpp"
+#include "report/champs.hpp"
 
 TEST(Champs, montantsCommeLeFluxLesEcrirait) {
     std::mt19937 hasard(2012);

@@ -5,8 +5,8 @@
 #include <climits>
 #include <string>
 
-#include "champs.hpp"
-#include "facturation.hpp"
+#include "app/facturation.hpp"
+#include "report/champs.hpp"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "pdf.hpp"
+#include "report/pdf.hpp"
 
 namespace {
 

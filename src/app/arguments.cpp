@@ -1,4 +1,4 @@
-#include "arguments.hpp"
+#include "app/arguments.hpp"
 
 Arguments lireArguments(int argc, const char* const argv[]) {
     Arguments arguments;

@@ -10,9 +10,9 @@ enum class Action { Dialogue, Dates, Aide, Version, Erreur };
 struct Arguments {
     Action action = Action::Dialogue;
     std::vector<std::string> dates;
-    bool pdf = false;     // each day also as "facture <date>.pdf"
-    bool muet = false;    // nothing on standard output (dates only)
-    std::string erreur;   // for Erreur: what is wrong, in one line
+    bool pdf = false;    // each day also as "facture <date>.pdf"
+    bool muet = false;   // nothing on standard output (dates only)
+    std::string erreur;  // for Erreur: what is wrong, in one line
 };
 
 // Options may stand anywhere before "--"; every other word is a date. The first of -h,

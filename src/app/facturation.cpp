@@ -1,8 +1,8 @@
-#include "facturation.hpp"
+#include "app/facturation.hpp"
 
 namespace {
 
-double d(float valeur) {
+double enDouble(float valeur) {
     return static_cast<double>(valeur);
 }
 
@@ -31,34 +31,38 @@ LigneCalculee ajouterLigne(Facture& facture, CategorieClient categorie, int qty,
                            char sel) {
     LigneCalculee ligne;
     ligne.tauxRabais = tauxRabais(categorie, sel);
-    ligne.sousTotal = static_cast<float>(static_cast<double>(qty) * d(prix));
+    ligne.sousTotal = static_cast<float>(static_cast<double>(qty) * enDouble(prix));
     // The discount is taken from sousTotal and the rate each time it is needed, never
     // as a stored float: the savings add up the unrounded double.
-    const double rabais = (d(ligne.sousTotal) * d(ligne.tauxRabais)) / 100.0;
-    ligne.totalLigne = static_cast<float>(d(ligne.sousTotal) - rabais);
+    const double rabais = (enDouble(ligne.sousTotal) * enDouble(ligne.tauxRabais)) / 100.0;
+    ligne.totalLigne = static_cast<float>(enDouble(ligne.sousTotal) - rabais);
     facture.sousTotalFacture =
-        static_cast<float>(d(facture.sousTotalFacture) + d(ligne.totalLigne));
+        static_cast<float>(enDouble(facture.sousTotalFacture) + enDouble(ligne.totalLigne));
     facture.nbArticleFacture += qty;
-    facture.rabaisFacture = static_cast<float>(rabais + d(facture.rabaisFacture));
+    facture.rabaisFacture = static_cast<float>(rabais + enDouble(facture.rabaisFacture));
     return ligne;
 }
 
 void calculerTaxes(Facture& facture) {
-    facture.tps = static_cast<float>(d(facture.sousTotalFacture) * 0.06);
-    facture.tvq = static_cast<float>((d(facture.sousTotalFacture) + d(facture.tps)) * 0.075);
-    facture.totalFacture =
-        static_cast<float>((d(facture.sousTotalFacture) + d(facture.tps)) + d(facture.tvq));
+    facture.tps = static_cast<float>(enDouble(facture.sousTotalFacture) * 0.06);
+    facture.tvq =
+        static_cast<float>((enDouble(facture.sousTotalFacture) + enDouble(facture.tps)) * 0.075);
+    facture.totalFacture = static_cast<float>(
+        (enDouble(facture.sousTotalFacture) + enDouble(facture.tps)) + enDouble(facture.tvq));
 }
 
 void ajouterFacture(TotauxJour& totaux, const Facture& facture, CategorieClient categorie) {
     totaux.nbFactures += 1;
     totaux.nbArticles += facture.nbArticleFacture;
     totaux.montantAvantRabais = static_cast<float>(
-        (d(totaux.montantAvantRabais) + d(facture.sousTotalFacture)) + d(facture.rabaisFacture));
-    totaux.montantRabais = static_cast<float>(d(totaux.montantRabais) + d(facture.rabaisFacture));
-    totaux.montantTaxes =
-        static_cast<float>((d(totaux.montantTaxes) + d(facture.tps)) + d(facture.tvq));
-    totaux.montantTotal = static_cast<float>(d(totaux.montantTotal) + d(facture.totalFacture));
+        (enDouble(totaux.montantAvantRabais) + enDouble(facture.sousTotalFacture)) +
+        enDouble(facture.rabaisFacture));
+    totaux.montantRabais =
+        static_cast<float>(enDouble(totaux.montantRabais) + enDouble(facture.rabaisFacture));
+    totaux.montantTaxes = static_cast<float>(
+        (enDouble(totaux.montantTaxes) + enDouble(facture.tps)) + enDouble(facture.tvq));
+    totaux.montantTotal =
+        static_cast<float>(enDouble(totaux.montantTotal) + enDouble(facture.totalFacture));
     switch (categorie) {
         case CategorieClient::Membre:
             totaux.nbMembre += 1;

@@ -1,9 +1,9 @@
-#include "journee.hpp"
+#include "app/journee.hpp"
 
-#include "facturation.hpp"
-#include "facture.hpp"
-#include "sommaire.hpp"
-#include "ventes.hpp"
+#include "app/facturation.hpp"
+#include "app/ventes.hpp"
+#include "report/facture.hpp"
+#include "report/sommaire.hpp"
 
 namespace {
 
@@ -46,8 +46,8 @@ void signalerArret(const Lecteur& entree, std::ostream& alertes, const std::stri
 }  // namespace
 
 bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
-                     std::ostream& alertes, const std::string& fichierVente,
-                     std::string& dateFact, std::string_view eAigu) {
+                     std::ostream& alertes, const std::string& fichierVente, std::string& dateFact,
+                     std::string_view eAigu) {
     Lecteur lecteur = ouvrirLecteur(*entree.rdbuf());
     const bool enteteLu = lireEntete(lecteur, dateFact);
     console << "La date dans le fichier est : " << dateFact << std::endl;

@@ -12,5 +12,5 @@
 // where reading stopped. Only records read whole are invoiced. dateFact keeps the last head
 // word read, from this day or an earlier one. True when the file was read to its clean end.
 bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
-                     std::ostream& alertes, const std::string& fichierVente,
-                     std::string& dateFact, std::string_view eAigu);
+                     std::ostream& alertes, const std::string& fichierVente, std::string& dateFact,
+                     std::string_view eAigu);

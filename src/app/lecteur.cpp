@@ -1,4 +1,4 @@
-#include "lecteur.hpp"
+#include "app/lecteur.hpp"
 
 #include <climits>
 #include <cstdlib>
@@ -15,6 +15,11 @@ bool blanc(int c) {
 
 bool chiffre(char c) {
     return c >= '0' && c <= '9';
+}
+
+// Past the optional sign that every number may begin with.
+const char* apresSigne(const char* p, const char* fin) {
+    return (p != fin && (*p == '+' || *p == '-')) ? p + 1 : p;
 }
 
 // Makes at least voulu bytes readable from position, unless the data ends first: the bytes
@@ -83,7 +88,7 @@ std::size_t longueurChamp(Lecteur& lecteur, Balayage balayer) {
 
 // The stream's grammar for an int: an optional sign, then decimal digits.
 const char* finEntier(const char* p, const char* fin) {
-    if (p != fin && (*p == '+' || *p == '-')) ++p;
+    p = apresSigne(p, fin);
     while (p != fin && chiffre(*p)) ++p;
     return p;
 }
@@ -91,7 +96,7 @@ const char* finEntier(const char* p, const char* fin) {
 // The stream's grammar for a float: an optional sign, then digits with at most one point,
 // then, after at least one digit, an exponent letter with an optional sign and more digits.
 const char* finReel(const char* p, const char* fin) {
-    if (p != fin && (*p == '+' || *p == '-')) ++p;
+    p = apresSigne(p, fin);
     bool point = false;
     bool exposant = false;
     bool mantisse = false;
@@ -102,7 +107,8 @@ const char* finReel(const char* p, const char* fin) {
             point = true;
         } else if ((*p == 'e' || *p == 'E') && !exposant && mantisse) {
             exposant = true;
-            if (p + 1 != fin && (p[1] == '+' || p[1] == '-')) ++p;
+            p = apresSigne(p + 1, fin);
+            continue;
         } else {
             break;
         }
@@ -118,7 +124,7 @@ bool conversionDirecte(const char* p, const char* fin, float& valeur) {
     static const float puissances[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
                                        1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
     const bool negatif = p != fin && *p == '-';
-    if (p != fin && (*p == '-' || *p == '+')) ++p;
+    p = apresSigne(p, fin);
     long significande = 0;
     int decimales = -1;
     bool vu = false;
@@ -181,7 +187,7 @@ bool extraireEntier(Lecteur& lecteur, int& valeur) {
     const char* const fin = p + longueur;
     prendreSansBlanc(lecteur, longueur);
     const bool negatif = p != fin && *p == '-';
-    if (p != fin && (*p == '-' || *p == '+')) ++p;
+    p = apresSigne(p, fin);
     long long absolu = 0;
     lecteur.echec = p == fin;
     for (; p != fin && !lecteur.echec; ++p) {

@@ -6,9 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "arguments.hpp"
-#include "rapport.hpp"
-#include "utilitaires.hpp"
+#include "app/arguments.hpp"
+#include "app/rapport.hpp"
+#include "util/dialogue.hpp"
+#include "util/prefixe.hpp"
 
 namespace {
 

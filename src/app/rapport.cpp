@@ -1,10 +1,10 @@
-#include "rapport.hpp"
+#include "app/rapport.hpp"
 
 #include <cstdio>
 
-#include "journee.hpp"
-#include "pdf.hpp"
-#include "utilitaires.hpp"
+#include "app/journee.hpp"
+#include "report/pdf.hpp"
+#include "util/fichier_entree.hpp"
 
 namespace {
 
@@ -75,7 +75,7 @@ bool imprimerPdf(const std::string& fichierFacture, const std::string& fichierPd
 bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, std::ostream& messages) {
     const std::string fichierVente = nomVentes(dateVente);
     if (dateVente.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
-        messages << "le fichier \"" << fichierVente << "\" est absent\n";
+        signalerAbsent(messages, fichierVente);
         return false;
     }
     return ouvrirFichierEntree(entree, fichierVente, messages);

@@ -1,4 +1,4 @@
-#include "ventes.hpp"
+#include "app/ventes.hpp"
 
 bool lireEntete(Lecteur& entree, std::string& dateFact) {
     for (int mot = 0; mot < 6; ++mot) extraireMot(entree, dateFact);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "lecteur.hpp"
+#include "app/lecteur.hpp"
 
 struct Client {
     int noClient = 0;

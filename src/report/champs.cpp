@@ -1,4 +1,4 @@
-#include "champs.hpp"
+#include "report/champs.hpp"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "facture.hpp"
+#include "report/facture.hpp"
 
-#include "champs.hpp"
+#include "report/champs.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "pdf.hpp"
+#include "report/pdf.hpp"
 
 #include <algorithm>
 #include <array>
@@ -28,8 +28,9 @@ constexpr long long echelleNormale = 10000;
 constexpr long long largeurUtile = (largeurPage - 2 * marge) * 100LL;
 
 long long echelle(std::size_t colonnes) {
-    const long long e = largeurUtile * echelleNormale /
-                        (largeurColonne * static_cast<long long>(std::max<std::size_t>(colonnes, 1)));
+    const long long e =
+        largeurUtile * echelleNormale /
+        (largeurColonne * static_cast<long long>(std::max<std::size_t>(colonnes, 1)));
     return std::clamp(e, 1LL, echelleNormale);
 }
 
@@ -76,8 +77,7 @@ void sortir(Document& pdf, std::string_view texte) {
 }
 
 // valeur in chiffres digits, zeros in front, written over texte from position.
-void ecrireChiffres(std::string& texte, std::size_t position, std::uint64_t valeur,
-                    int chiffres) {
+void ecrireChiffres(std::string& texte, std::size_t position, std::uint64_t valeur, int chiffres) {
     for (int i = chiffres - 1; i >= 0; --i, valeur /= 10) {
         texte[position + static_cast<std::size_t>(i)] = static_cast<char>('0' + valeur % 10);
     }
@@ -119,9 +119,8 @@ std::string chaine(std::string_view texte) {
 // then into ten digits left for it (leading zeros are allowed in a PDF number).
 void ouvrirPage(Document& pdf) {
     static const std::string debut = "BT\n/F1 " + std::string(taillePolice) + " Tf\n" +
-                                     std::to_string(interligne) + " TL\n" +
-                                     std::to_string(marge) + " " +
-                                     std::to_string(premiereLigne + interligne) + " Td\n";
+                                     std::to_string(interligne) + " TL\n" + std::to_string(marge) +
+                                     " " + std::to_string(premiereLigne + interligne) + " Td\n";
     const auto numero = static_cast<int>(pdf.objets.size());
     pdf.objets.resize(pdf.objets.size() + 2);
     debuterObjet(pdf, numero);
@@ -236,8 +235,8 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
     const std::size_t nbPages = (pdf.objets.size() - premierObjetPage) / 2;
     debuterObjet(pdf, objetPages);
     sortir(pdf, "<< /Type /Pages /Resources << /Font << /F1 3 0 R >> >> /MediaBox [0 0 " +
-                    std::to_string(largeurPage) + " " + std::to_string(hauteurPage) +
-                    "] /Count " + std::to_string(nbPages) + " /Kids [");
+                    std::to_string(largeurPage) + " " + std::to_string(hauteurPage) + "] /Count " +
+                    std::to_string(nbPages) + " /Kids [");
     for (std::size_t i = 0; i < nbPages; ++i) {
         sortir(pdf, " " + std::to_string(premierObjetPage + 1 + 2 * i) + " 0 R");
     }

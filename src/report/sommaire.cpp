@@ -1,8 +1,8 @@
-#include "sommaire.hpp"
+#include "report/sommaire.hpp"
 
 #include <string_view>
 
-#include "champs.hpp"
+#include "report/champs.hpp"
 
 namespace {
 

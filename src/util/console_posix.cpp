@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "console.hpp"
+#include "util/console.hpp"
 
 std::size_t lireEntreeStandard(char* tampon, std::size_t taille) {
     ssize_t lus = 0;

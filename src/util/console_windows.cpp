@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "console.hpp"
+#include "util/console.hpp"
 
 std::size_t lireEntreeStandard(char* tampon, std::size_t taille) {
     const unsigned int demande = taille > INT_MAX ? INT_MAX : static_cast<unsigned int>(taille);

@@ -6,7 +6,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "utilitaires.hpp"
+#include "util/dialogue.hpp"
+#include "util/lecteurs_console.hpp"
 
 namespace {
 
@@ -25,7 +26,7 @@ void fournir(const std::string& donnees) {
 
 }  // namespace
 
-TEST(Utilitaires, lecteursDeLaConsole) {
+TEST(LecteursConsole, lecteursDeLaConsole) {
     std::ostringstream console;
     std::streambuf* const ancien = std::cout.rdbuf(console.rdbuf());
     fournir("lettres\n2.5\n3.5kg\n7\n0\n-1\n0.01\n0\n1\n\n a \n");
@@ -51,7 +52,7 @@ TEST(Utilitaires, lecteursDeLaConsole) {
                                  "R\nE\nE\n\nT\n\nT\n" + "C\nChoix\nChoix\nP\nE\n\nT\nC\n");
 }
 
-TEST(Utilitaires, lireChamp) {
+TEST(LecteursConsole, lireChamp) {
     std::istringstream flux("  deux 42 3.5x");
     std::string mot;
     int entier = 0;
