@@ -1,6 +1,7 @@
-// Fuzz target: the sales-file reader against stream extraction on the same bytes. The first
-// bytes choose the fields to read (word, int, float, char, white space), the rest is the
-// text; any difference in a value, a failure, the end of the data or the line traps.
+// Fuzz target: the sales-file reader against stream extraction on the same bytes, through
+// windows of every size from one byte up. The first bytes choose the fields to read (word,
+// int, float, char, white space), the rest is the text; any difference in a value, a
+// failure, the end of the data or the line traps.
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
@@ -28,23 +29,20 @@ long long ligneFlux(std::istream& flux, const std::string& texte) {
     return flux.eof() ? donnee : ligne;
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    const std::size_t nbChoix = taille < 4 ? taille : 4;
-    const std::string texte(reinterpret_cast<const char*>(donnees) + nbChoix, taille - nbChoix);
+// The reader of one window size against the stream, field by field.
+void comparer(const std::uint8_t* choix, std::size_t nbChoix, const std::string& texte,
+              std::size_t fenetre) {
     std::istringstream flux(texte);
     std::istringstream copie(texte);
-    Lecteur lecteur = ouvrirLecteur(*copie.rdbuf());
-    lecteur.tampon.resize(7);  // fields across refills
+    Lecteur lecteur = ouvrirLecteur(*copie.rdbuf(), fenetre);
     for (std::size_t i = 0; i < 4 * texte.size() + 8 && !flux.fail(); ++i) {
-        const int choix = nbChoix == 0 ? int(i % 5) : donnees[i % nbChoix] % 5;
+        const int operation = nbChoix == 0 ? int(i % 5) : choix[i % nbChoix] % 5;
         std::string mot = "avant", motLu = "avant";
         int entier = 0, entierLu = 0;
         float reel = 0.0f, reelLu = 0.0f;
         char c = 0, cLu = 0;
         bool lu = false;
-        switch (choix) {
+        switch (operation) {
             case 0:
                 lu = extraireMot(lecteur, motLu) == !(flux >> mot).fail();
                 break;
@@ -67,6 +65,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
                                  std::memcmp(&reel, &reelLu, sizeof reel) == 0));
         verifier(ligneFlux(flux, texte) ==
                  (lecteur.finAtteinte ? lecteur.ligneDonnee : lecteur.ligne));
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+    const std::size_t nbChoix = taille < 4 ? taille : 4;
+    const std::string texte(reinterpret_cast<const char*>(donnees) + nbChoix, taille - nbChoix);
+    // Windows of a few bytes put fields across every kind of refill.
+    for (const std::size_t fenetre : {std::size_t{1}, std::size_t{2}, std::size_t{3},
+                                      std::size_t{7}, tailleFenetre}) {
+        comparer(donnees, nbChoix, texte, fenetre);
     }
     return 0;
 }

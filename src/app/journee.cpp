@@ -47,8 +47,8 @@ void signalerArret(const Lecteur& entree, std::ostream& alertes, const std::stri
 
 bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
                      std::ostream& alertes, const std::string& fichierVente, std::string& dateFact,
-                     std::string_view eAigu) {
-    Lecteur lecteur = ouvrirLecteur(*entree.rdbuf());
+                     std::string_view eAigu, std::size_t fenetre) {
+    Lecteur lecteur = ouvrirLecteur(*entree.rdbuf(), fenetre);
     const bool enteteLu = lireEntete(lecteur, dateFact);
     console << "La date dans le fichier est : " << dateFact << std::endl;
 

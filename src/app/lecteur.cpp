@@ -146,10 +146,10 @@ bool conversionDirecte(const char* p, const char* fin, float& valeur) {
 
 }  // namespace
 
-Lecteur ouvrirLecteur(std::streambuf& source) {
+Lecteur ouvrirLecteur(std::streambuf& source, std::size_t fenetre) {
     Lecteur lecteur;
     lecteur.source = &source;
-    lecteur.tampon.resize(1 << 16);
+    lecteur.tampon.resize(fenetre > 0 ? fenetre : 1);
     return lecteur;
 }
 

@@ -30,9 +30,13 @@ struct Lecteur {
     std::string nombre;          // the text of a float handed to strtof
 };
 
+// The size of the read window: a field that runs past its end is read on after a refill.
+constexpr std::size_t tailleFenetre = 1 << 16;
+
 // A reader of source, which must outlive it, starting where source stands. It reads ahead
-// of what it hands out: source is of no further use once the reader has begun.
-Lecteur ouvrirLecteur(std::streambuf& source);
+// of what it hands out: source is of no further use once the reader has begun. fenetre only
+// changes how often it refills: tests shrink it to a few bytes to reach every refill.
+Lecteur ouvrirLecteur(std::streambuf& source, std::size_t fenetre = tailleFenetre);
 
 // Skips white space, as std::ws does: meeting the end of the data sets finAtteinte; a
 // reader that is not good fails.
