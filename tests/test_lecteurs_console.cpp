@@ -41,15 +41,18 @@ TEST(LecteursConsole, lecteursDeLaConsole) {
     fournir("x\nou\n");
     EXPECT_EQ(lireChoix("Choix", "ON"), 'o');
     EXPECT_FALSE(caractereDansListe('\xE9', "\xC9"));  // only a-z change case
+    EXPECT_FALSE(caractereDansListe('~', "^"));
     fournir("");  // at the end of input every reader returns at once
     EXPECT_EQ(lireReelPositif("P"), 0.0f);
     EXPECT_EQ(lireEntierPositif("E"), 0);
     EXPECT_EQ(lireTexte("T"), "");
     EXPECT_EQ(lireChoix("C", "ON"), '\0');
+    effacerEcran();
     std::cout.rdbuf(ancien);
     const std::string message = " vous devez entrer une valeur positive et non nulle ";
     EXPECT_EQ(console.str(), "P\nP\nP\nE\nR\n" + message + "R\n" + message +
-                                 "R\nE\nE\n\nT\n\nT\n" + "C\nChoix\nChoix\nP\nE\n\nT\nC\n");
+                                 "R\nE\nE\n\nT\n\nT\n" + "C\nChoix\nChoix\nP\nE\n\nT\nC\n" +
+                                 std::string(25, '\n'));
 }
 
 TEST(LecteursConsole, lireChamp) {

@@ -34,3 +34,52 @@ TEST(Pdf, memesOctetsQuelleQueSoitLaLecture) {
     EXPECT_EQ(pdf(texte + "ligne de trop\n", texte.size(), 5), attendu);
     EXPECT_NE(pdf(texte + "ligne de trop\n", texte.size() + 5, 5), attendu);
 }
+
+namespace {
+
+// Takes the first reste bytes written to it, then refuses; counts the writes asked.
+class Borne : public std::streambuf {
+  public:
+    explicit Borne(std::streamsize reste) : reste_(reste) {}
+    int ecritures = 0;
+
+  protected:
+    std::streamsize xsputn(const char*, std::streamsize n) override {
+        ++ecritures;
+        const std::streamsize pris = std::min(n, reste_);
+        reste_ -= pris;
+        return pris;
+    }
+
+  private:
+    std::streamsize reste_;
+};
+
+}  // namespace
+
+// Thousands of pages, past the size at which the output is handed over: every entry of the
+// cross-reference table points at its object. A write that fails marks the stream bad, and
+// nothing more is written after it.
+TEST(Pdf, tableDesObjetsEtEcritureQuiEchoue) {
+    std::string texte;
+    for (int i = 0; i < 7000; ++i) texte += "x\f";
+    const std::string octets = pdf(texte, texte.size(), 1 << 18);
+    std::istringstream table(octets.substr(std::stoull(octets.substr(octets.rfind("startxref") + 10))));
+    std::string xref, decalage, generation, etat;
+    int premier = 0, nombre = 0;
+    table >> xref >> premier >> nombre >> decalage >> generation >> etat;
+    ASSERT_EQ(xref + etat, "xreff");
+    ASSERT_EQ(nombre, 5 + 2 * 7000);
+    for (int numero = 1; numero < nombre; ++numero) {
+        table >> decalage >> generation >> etat;
+        const std::string objet = std::to_string(numero) + " 0 obj\n";
+        ASSERT_EQ(octets.substr(std::stoull(decalage), objet.size()), objet);
+    }
+
+    Borne borne(100000);
+    std::ostream flux(&borne);
+    std::stringbuf source(texte);
+    ecrireFacturesPdf(flux, source, texte.size(), "Factures");
+    EXPECT_TRUE(flux.bad());
+    EXPECT_EQ(borne.ecritures, 1);
+}

@@ -1,5 +1,27 @@
 #include "app/arguments.hpp"
 
+namespace {
+
+// The options that decide what the run does, each spelling with its action.
+struct OptionAction {
+    const char* mot;
+    Action action;
+};
+constexpr OptionAction optionsAction[] = {{"-h", Action::Aide},
+                                          {"--help", Action::Aide},
+                                          {"/?", Action::Aide},
+                                          {"-V", Action::Version},
+                                          {"--version", Action::Version}};
+
+Action actionDe(const std::string& mot) {
+    for (const OptionAction& option : optionsAction) {
+        if (mot == option.mot) return option.action;
+    }
+    return Action::Erreur;
+}
+
+}  // namespace
+
 Arguments lireArguments(int argc, const char* const argv[]) {
     Arguments arguments;
     bool options = true;
@@ -15,14 +37,8 @@ Arguments lireArguments(int argc, const char* const argv[]) {
         } else if (mot == "-q" || mot == "--quiet") {
             arguments.muet = true;
         } else if (arguments.action == Action::Dialogue) {
-            if (mot == "-h" || mot == "--help" || mot == "/?") {
-                arguments.action = Action::Aide;
-            } else if (mot == "-V" || mot == "--version") {
-                arguments.action = Action::Version;
-            } else {
-                arguments.action = Action::Erreur;
-                arguments.erreur = "option inconnue : " + mot;
-            }
+            arguments.action = actionDe(mot);
+            if (arguments.action == Action::Erreur) arguments.erreur = "option inconnue : " + mot;
         }
     }
     if (arguments.action == Action::Dialogue && !arguments.dates.empty()) {

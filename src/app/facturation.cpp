@@ -16,14 +16,8 @@ CategorieClient categorieClient(const std::string& type) {
 
 float tauxRabais(CategorieClient categorie, char sel) {
     const bool selection = sel == 's';
-    switch (categorie) {
-        case CategorieClient::Membre:
-            return selection ? 20.0f : 10.0f;
-        case CategorieClient::Vip:
-            return selection ? 25.0f : 20.0f;
-        case CategorieClient::NonMembre:
-            break;
-    }
+    if (categorie == CategorieClient::Membre) return selection ? 20.0f : 10.0f;
+    if (categorie == CategorieClient::Vip) return selection ? 25.0f : 20.0f;
     return selection ? 5.0f : 0.0f;
 }
 
@@ -63,15 +57,11 @@ void ajouterFacture(TotauxJour& totaux, const Facture& facture, CategorieClient 
         (enDouble(totaux.montantTaxes) + enDouble(facture.tps)) + enDouble(facture.tvq));
     totaux.montantTotal =
         static_cast<float>(enDouble(totaux.montantTotal) + enDouble(facture.totalFacture));
-    switch (categorie) {
-        case CategorieClient::Membre:
-            totaux.nbMembre += 1;
-            break;
-        case CategorieClient::Vip:
-            totaux.nbVip += 1;
-            break;
-        case CategorieClient::NonMembre:
-            totaux.nbNonMembre += 1;
-            break;
+    if (categorie == CategorieClient::Membre) {
+        totaux.nbMembre += 1;
+    } else if (categorie == CategorieClient::Vip) {
+        totaux.nbVip += 1;
+    } else {
+        totaux.nbNonMembre += 1;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/lecteur.hpp"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -149,7 +150,7 @@ bool conversionDirecte(const char* p, const char* fin, float& valeur) {
 Lecteur ouvrirLecteur(std::streambuf& source, std::size_t fenetre) {
     Lecteur lecteur;
     lecteur.source = &source;
-    lecteur.tampon.resize(fenetre > 0 ? fenetre : 1);
+    lecteur.tampon.resize(std::max<std::size_t>(fenetre, 1));
     return lecteur;
 }
 

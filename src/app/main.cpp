@@ -67,7 +67,9 @@ int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
 // Standard output that could not be written (a full disk, a closed pipe) is a failure, not
 // a success, as GNU tools have it: checked once everything is written.
 int verifierSortie(int statut) {
-    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0 && std::cout.good()) return statut;
+    // Both calls always: an error may have come with an earlier flush (std::cout writes
+    // through the C library's stdout, which keeps it).
+    if ((std::fflush(stdout) | std::ferror(stdout)) == 0) return statut;
     std::cerr << "facturation: la sortie standard ne peut pas etre ecrite\n";
     return 1;
 }
@@ -76,19 +78,17 @@ int verifierSortie(int statut) {
 
 int main(int argc, char* argv[]) {
     const Arguments arguments = lireArguments(argc, argv);
-    switch (arguments.action) {
-        case Action::Aide:
-            ecrireAide(std::cout);
-            return verifierSortie(0);
-        case Action::Version:
-            ecrireVersion(std::cout);
-            return verifierSortie(0);
-        case Action::Erreur:
-            ecrireErreur(std::cerr, arguments.erreur);
-            return 2;
-        case Action::Dialogue:
-        case Action::Dates:
-            break;
+    if (arguments.action == Action::Erreur) {
+        ecrireErreur(std::cerr, arguments.erreur);
+        return 2;
+    }
+    if (arguments.action == Action::Aide) {
+        ecrireAide(std::cout);
+        return verifierSortie(0);
+    }
+    if (arguments.action == Action::Version) {
+        ecrireVersion(std::cout);
+        return verifierSortie(0);
     }
 
     std::ifstream entree;

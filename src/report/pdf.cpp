@@ -52,6 +52,11 @@ constexpr std::array<Classe, 256> classes = [] {
     return c;
 }();
 
+// What every page's content begins with: the font, the line pitch, the first line's place.
+const std::string debutPage = "BT\n/F1 " + std::string(taillePolice) + " Tf\n" +
+                              std::to_string(interligne) + " TL\n" + std::to_string(marge) + " " +
+                              std::to_string(premiereLigne + interligne) + " Td\n";
+
 struct Document {
     std::streambuf* sortie = nullptr;
     bool echec = false;
@@ -65,11 +70,18 @@ struct Document {
     long long echelle = echelleNormale;  // the page's current horizontal scaling
 };
 
+// Hands the output to the stream, as the stream's own writes do: nothing more once a write
+// has failed.
 void vider(Document& pdf) {
     const auto taille = static_cast<std::streamsize>(pdf.tampon.size());
-    if (!pdf.echec && pdf.sortie->sputn(pdf.tampon.data(), taille) != taille) pdf.echec = true;
+    if (!pdf.echec) pdf.echec = pdf.sortie->sputn(pdf.tampon.data(), taille) != taille;
     pdf.ecrits += pdf.tampon.size();
     pdf.tampon.clear();
+}
+
+// Between objects only: the open page's length is still to be written into the output.
+void viderSiPlein(Document& pdf) {
+    if (pdf.tampon.size() >= (1u << 18)) vider(pdf);
 }
 
 void sortir(Document& pdf, std::string_view texte) {
@@ -91,11 +103,11 @@ void debuterObjet(Document& pdf, int numero) {
 void echapper(std::string& dans, std::string_view texte) {
     const char* p = texte.data();
     const char* const fin = p + texte.size();
-    while (p != fin) {
+    for (;;) {
         const char* const debut = p;
         while (p != fin && classes[static_cast<unsigned char>(*p)] == Simple) ++p;
         dans.append(debut, p);
-        if (p == fin) break;
+        if (p == fin) return;
         const auto octet = static_cast<unsigned char>(*p++);
         if (classes[octet] == Echappe) {
             dans += '\\';
@@ -118,9 +130,6 @@ std::string chaine(std::string_view texte) {
 // A page's content goes straight into the output; its length, known at its end, is written
 // then into ten digits left for it (leading zeros are allowed in a PDF number).
 void ouvrirPage(Document& pdf) {
-    static const std::string debut = "BT\n/F1 " + std::string(taillePolice) + " Tf\n" +
-                                     std::to_string(interligne) + " TL\n" + std::to_string(marge) +
-                                     " " + std::to_string(premiereLigne + interligne) + " Td\n";
     const auto numero = static_cast<int>(pdf.objets.size());
     pdf.objets.resize(pdf.objets.size() + 2);
     debuterObjet(pdf, numero);
@@ -128,7 +137,7 @@ void ouvrirPage(Document& pdf) {
     pdf.longueur = pdf.tampon.size();
     sortir(pdf, "0000000000 >>\nstream\n");
     pdf.contenu = pdf.tampon.size();
-    sortir(pdf, debut);
+    sortir(pdf, debutPage);
     pdf.echelle = echelleNormale;
     pdf.blancs = 0;
 }
@@ -144,7 +153,7 @@ void fermerPage(Document& pdf) {
     sortir(pdf, "<< /Type /Page /Parent 2 0 R /Contents " + std::to_string(numero - 1) +
                     " 0 R >>\nendobj\n");
     pdf.lignes = 0;
-    if (pdf.tampon.size() >= (1u << 18)) vider(pdf);
+    viderSiPlein(pdf);
 }
 
 // A blank line is only counted: it takes room once text follows it on the same page (a new
@@ -250,7 +259,7 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
     for (std::size_t i = 1; i < pdf.objets.size(); ++i) {
         sortir(pdf, "0000000000 00000 n \n");
         ecrireChiffres(pdf.tampon, pdf.tampon.size() - 20, pdf.objets[i], 10);
-        if (pdf.tampon.size() >= (1u << 18)) vider(pdf);
+        viderSiPlein(pdf);
     }
     sortir(pdf, "trailer\n<< /Size " + std::to_string(pdf.objets.size()) +
                     " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" + std::to_string(xref) +

@@ -7,7 +7,9 @@
 namespace {
 
 long long parFacture(long long valeur, long long nbFactures) {
+    // GCOVR_EXCL_BR_START: every summary follows an invoice; no division by zero all the same
     return nbFactures == 0 ? 0 : valeur / nbFactures;
+    // GCOVR_EXCL_BR_STOP
 }
 
 void ajouterCompte(Bloc& texte, std::string_view libelle, long long valeur, int largeur,

@@ -3,14 +3,13 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 
 // Reads up to taille bytes: the count read, 0 at the end of input or on an error.
 std::size_t lireEntreeStandard(char* tampon, std::size_t taille);
 
-// Moves standard input, as lseek does (depuis: SEEK_SET, SEEK_CUR or SEEK_END): the new
-// position, or -1 where standard input cannot be moved (a pipe, a terminal, a console).
-long long deplacerEntreeStandard(long long decalage, int depuis);
+// Moves standard input to its end; false where it cannot be moved (a pipe, a terminal, a
+// console).
+bool placerEntreeALaFin();
 
 // True when standard input is the operator's terminal or console.
 bool entreeEstTerminal();

@@ -12,10 +12,10 @@ std::size_t lireEntreeStandard(char* tampon, std::size_t taille) {
     return lus > 0 ? static_cast<std::size_t>(lus) : 0;
 }
 
-long long deplacerEntreeStandard(long long decalage, int depuis) {
+bool placerEntreeALaFin() {
     // A console or a pipe cannot be moved; the C library does not always say so itself.
-    if (::GetFileType(::GetStdHandle(STD_INPUT_HANDLE)) != FILE_TYPE_DISK) return -1;
-    return ::_lseeki64(0, decalage, depuis);
+    if (::GetFileType(::GetStdHandle(STD_INPUT_HANDLE)) != FILE_TYPE_DISK) return false;
+    return ::_lseeki64(0, 0, SEEK_END) >= 0;
 }
 
 // A console, not any character device: the NUL device is one too.

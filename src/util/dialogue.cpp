@@ -11,37 +11,25 @@ namespace {
 // has received out of reach, and viderEntree must be able to drop it.
 class TamponConsole : public std::streambuf {
   public:
-    TamponConsole() { setg(tampon_, tampon_, tampon_); }
+    TamponConsole() { oublier(); }
+
+    // Drops what was read ahead and not taken yet.
+    void oublier() { setg(tampon_, tampon_, tampon_); }
 
   protected:
+    // Called only once every byte read ahead has been taken.
     int_type underflow() override {
-        if (gptr() < egptr()) return traits_type::to_int_type(*gptr());
         const std::size_t lus = lireEntreeStandard(tampon_, sizeof tampon_);
         if (lus == 0) return traits_type::eof();
         setg(tampon_, tampon_, tampon_ + lus);
         return traits_type::to_int_type(*gptr());
     }
 
-    // Moving the descriptor discards the buffer; a refusal (pipe, terminal) keeps it.
-    pos_type seekoff(off_type decalage, std::ios_base::seekdir sens,
-                     std::ios_base::openmode) override {
-        int depuis = SEEK_CUR;
-        if (sens == std::ios_base::beg) depuis = SEEK_SET;
-        if (sens == std::ios_base::end) depuis = SEEK_END;
-        if (sens == std::ios_base::cur) decalage -= egptr() - gptr();
-        const long long position = deplacerEntreeStandard(decalage, depuis);
-        if (position < 0) return pos_type(off_type(-1));
-        setg(tampon_, tampon_, tampon_);
-        return pos_type(static_cast<off_type>(position));
-    }
-
-    pos_type seekpos(pos_type position, std::ios_base::openmode mode) override {
-        return seekoff(off_type(position), std::ios_base::beg, mode);
-    }
-
   private:
     char tampon_[1 << 16];
 };
+
+TamponConsole tamponConsole;
 
 // Standard input that cannot be positioned. On a terminal the operator's earlier typing is
 // dropped, whether the program already holds it or the terminal still does; on a pipe only
@@ -69,18 +57,17 @@ void ecrireInvite(const std::string& invite) {
 }
 
 void brancherConsole() {
-    static TamponConsole tampon;
-    std::cin.rdbuf(&tampon);
+    std::cin.rdbuf(&tamponConsole);
 }
 
+// Input that can be positioned (a file) goes to its end: nothing before it is an answer.
 void viderEntree() {
     std::cin.clear();
-    std::cin.seekg(0, std::ios_base::end);
-    if (std::cin.fail()) {
-        std::cin.clear();
+    if (!placerEntreeALaFin()) {
         abandonnerSaisieRecue();
         return;
     }
+    tamponConsole.oublier();
     std::cin.ignore(limiteIgnore, '\n');
 }
 
@@ -106,15 +93,9 @@ bool questionOuiNon(std::string question) {
 
 std::string_view eAiguConsole() {
     if (!sortieEstTerminal()) return "\x82";
-    switch (jeuConsole()) {
-        case JeuConsole::Utf8:
-            return "\xC3\xA9";
-        case JeuConsole::Latin1:
-            return "\xE9";
-        case JeuConsole::Cp850:
-            break;
-    }
-    return "\x82";
+    const JeuConsole jeu = jeuConsole();
+    if (jeu == JeuConsole::Utf8) return "\xC3\xA9";
+    return jeu == JeuConsole::Latin1 ? "\xE9" : "\x82";
 }
 
 void effacerEcran() {
