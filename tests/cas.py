@@ -62,7 +62,8 @@ def terminal(commande, dossier, script, environnement):
     return console, b"", os.waitstatus_to_exitcode(fin[-1][1])
 
 
-def lancer(commande, dossier, mode, donnees, environnement, console=subprocess.PIPE):
+def lancer(commande, dossier, mode, donnees, environnement, console=subprocess.PIPE,
+           erreurs=subprocess.PIPE):
     entree, ouvert = subprocess.PIPE, None
     if mode == "fichier":
         entree = tempfile.TemporaryFile()
@@ -71,7 +72,7 @@ def lancer(commande, dossier, mode, donnees, environnement, console=subprocess.P
     elif mode == "tube-ouvert":  # nothing in it, and open until the program has ended
         entree, ouvert = os.pipe()
     p = subprocess.Popen(commande, cwd=dossier, stdin=entree, stdout=console,
-                         stderr=subprocess.PIPE, preexec_fn=limiter, env=environnement)
+                         stderr=erreurs, preexec_fn=limiter, env=environnement)
     try:
         resultat = p.communicate(donnees if entree == subprocess.PIPE else None, timeout=10)
     except subprocess.TimeoutExpired:
@@ -79,7 +80,7 @@ def lancer(commande, dossier, mode, donnees, environnement, console=subprocess.P
         sys.exit("still running after 10 seconds: %s" % " ".join(commande))
     if ouvert is not None:
         os.close(ouvert)
-    return (resultat[0] or b"",) + resultat[1:] + (p.returncode,)
+    return (resultat[0] or b"", resultat[1] or b"", p.returncode)
 
 
 def facture_seule(programme, ventes):  # the invoice file of this sales file, done alone
@@ -123,7 +124,7 @@ def main(programme, chemin, fin_de_ligne=b"\n"):
 
 def verifier(programme, chemin, fin_de_ligne, dossier):
     commande, mode, entree, fautes = programme, "tube", [], []
-    variables, console = {}, subprocess.PIPE
+    variables, console, erreurs = {}, subprocess.PIPE, subprocess.PIPE
     attendus = {"statut": b"0", "console": b"", "erreurs": b""}
     sections = re.split(r"^--- (.*)\n", open(chemin, encoding="latin-1").read(), flags=re.M)
     for titre, lignes in zip(sections[1::2], sections[2::2]):
@@ -145,6 +146,8 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
             mode, entree = reste, lignes
         elif verbe == "console-vers":  # standard output a file, such as /dev/full
             console = open(reste, "wb")
+        elif verbe == "erreurs-vers":
+            erreurs = open(reste, "wb")
         elif verbe == "environnement":
             variables.update(v.split("=", 1) for v in shlex.split(reste))
         else:
@@ -157,7 +160,7 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
     environnement.update(variables)
     sortie, erreurs, statut = (
         terminal(commande, dossier, entree, environnement) if mode == "terminal" else
-        lancer(commande, dossier, mode, corps(entree), environnement, console))
+        lancer(commande, dossier, mode, corps(entree), environnement, console, erreurs))
     obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
     for titre, attendu in attendus.items():
         verbe, _, nom = titre.partition(" ")

@@ -29,7 +29,7 @@ void fournir(const std::string& donnees) {
 TEST(LecteursConsole, lecteursDeLaConsole) {
     std::ostringstream console;
     std::streambuf* const ancien = std::cout.rdbuf(console.rdbuf());
-    fournir("lettres\n2.5\n3.5kg\n7\n0\n-1\n0.01\n0\n1\n\n a \n");
+    fournir("lettres\n2.5\n3.5kg\nsept\n7\n0\n-1\n0.01\n0\n1\n\n a \n");
     EXPECT_FLOAT_EQ(lireReel("P"), 2.5f);
     EXPECT_FLOAT_EQ(lireReel("P"), 3.5f);
     EXPECT_EQ(lireEntier("E"), 7);  // "kg" went with its line
@@ -50,7 +50,7 @@ TEST(LecteursConsole, lecteursDeLaConsole) {
     effacerEcran();
     std::cout.rdbuf(ancien);
     const std::string message = " vous devez entrer une valeur positive et non nulle ";
-    EXPECT_EQ(console.str(), "P\nP\nP\nE\nR\n" + message + "R\n" + message +
+    EXPECT_EQ(console.str(), "P\nP\nP\nE\nE\nR\n" + message + "R\n" + message +
                                  "R\nE\nE\n\nT\n\nT\n" + "C\nChoix\nChoix\nP\nE\n\nT\nC\n" +
                                  std::string(25, '\n'));
 }

@@ -1,6 +1,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
@@ -46,7 +47,7 @@ JeuConsole jeuConsole() {
          i < texte.size() && texte[i] != '@'; ++i) {
         const char c = texte[i];
         if (c == '-' || c == '_') continue;
-        jeu += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+        jeu += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));  // "C" locale
     }
     if (jeu == "UTF8") return JeuConsole::Utf8;
     if (jeu == "ISO88591" || jeu == "ISO885915" || jeu == "CP1252") return JeuConsole::Latin1;
