@@ -5,6 +5,7 @@
 #include <iomanip>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include "report/champs.hpp"
 
@@ -12,6 +13,7 @@ TEST(Champs, montantsCommeLeFluxLesEcrirait) {
     std::mt19937 hasard(2012);
     std::uniform_int_distribution<std::uint32_t> bits;
     std::uniform_int_distribution<int> centimes(-2000000, 2000000);
+    std::vector<char> memoire;
     for (int i = 0; i < 200000; ++i) {
         float valeur = static_cast<float>(centimes(hasard)) / 8.0f;  // many exact ties
         if (i == 0) {
@@ -22,8 +24,30 @@ TEST(Champs, montantsCommeLeFluxLesEcrirait) {
         }
         std::ostringstream flux;
         flux << std::fixed << std::setprecision(2) << std::setw(12) << valeur;
-        Bloc texte = commencerBloc(tailleNombre);
+        Bloc texte = commencerBloc(memoire, 12 + tailleNombre);
         ajouterMontant(texte, valeur, 12);
         ASSERT_EQ(flux.str(), std::string(texte.debut, texte.fin)) << valeur;
     }
+}
+
+// In Debug and sanitizer builds a block checks its room: one byte too many stops the
+// program, whichever append brings it. A release build does not check.
+TEST(Champs, blocTropLongArrete) {
+#ifdef NDEBUG
+    GTEST_SKIP() << "blocks check their room in Debug and sanitizer builds";
+#else
+    std::vector<char> memoire;
+    const auto remplir = [&memoire](std::size_t place) {
+        Bloc texte = commencerBloc(memoire, place);
+        ajouterTexte(texte, "12345");
+        ajouterChamp(texte, "ab", 4, Cadrage::Droite);
+        ajouterMontant(texte, 1.5f, 5);
+        ajouterEntier(texte, -42, 4, Cadrage::Gauche);
+        return std::string(texte.debut, texte.fin);
+    };
+    EXPECT_EQ(remplir(18), "12345  ab 1.50-42 ");
+    for (std::size_t place = 0; place < 18; ++place) {
+        EXPECT_DEATH(remplir(place), "block longer than its room") << place;
+    }
+#endif
 }

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "app/facturation.hpp"
 #include "report/champs.hpp"
@@ -11,7 +12,8 @@
 namespace {
 
 std::string cents(float valeur) {
-    Bloc texte = commencerBloc(tailleNombre);
+    std::vector<char> memoire;
+    Bloc texte = commencerBloc(memoire, tailleNombre);
     ajouterMontant(texte, valeur, 0);
     return std::string(texte.debut, texte.fin);
 }

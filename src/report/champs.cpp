@@ -37,34 +37,25 @@ char* chiffresAvant(char* fin, unsigned long long valeur) {
 }
 
 // Makes room for a number of longueur bytes aligned in largeur columns, blanks in place;
-// returns where its text must end, for the caller to write it backwards. Most widths are
-// small: blanks are then stored 16 at a time, past the field into the block's spare room,
-// which what follows overwrites. The digits are stored straight into the block: reading
-// back bytes just stored one by one would stall the processor.
+// returns where its text must end, for the caller to write it backwards. The digits are
+// stored straight into the block: reading back bytes just stored one by one would stall the
+// processor.
 char* placeNombre(Bloc& bloc, std::size_t longueur, int largeur, Cadrage cadrage) {
     const auto champ = static_cast<std::size_t>(largeur);
     const std::size_t manque = longueur < champ ? champ - longueur : 0;
-    const auto blancs = [&] {
-        if (champ <= 16) {
-            std::memset(bloc.fin, ' ', 16);
-        } else {
-            std::memset(bloc.fin, ' ', manque);
-        }
-        bloc.fin += manque;
-    };
-    if (cadrage == Cadrage::Droite) blancs();
+    if (cadrage == Cadrage::Droite) ajouterBlancs(bloc, manque);
+    verifierPlace(bloc, longueur);
     bloc.fin += longueur;
     char* const finTexte = bloc.fin;
-    if (cadrage == Cadrage::Gauche) blancs();
+    if (cadrage == Cadrage::Gauche) ajouterBlancs(bloc, manque);
     return finTexte;
 }
 
 }  // namespace
 
-Bloc commencerBloc(std::size_t taille) {
-    static std::vector<char> memoire;
-    if (memoire.size() < taille + 2 * tailleNombre) memoire.resize(taille + 2 * tailleNombre);
-    return {memoire.data(), memoire.data()};
+Bloc commencerBloc(std::vector<char>& memoire, std::size_t taille) {
+    if (memoire.size() < taille) memoire.resize(taille);
+    return {memoire.data(), memoire.data(), memoire.data() + taille};
 }
 
 // A float times 100 is exact in a double (24 bits times 7), so rounding that product to

@@ -4,46 +4,66 @@
 // the stream itself would write.
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <cstring>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 enum class Cadrage { Gauche, Droite };
 
-// A block being built: bytes go at fin, into memory the printer has reserved for the whole
-// block with commencerBloc, so no append checks for room.
+// A block being built: bytes go at fin, never past limite. The room comes from the block's
+// layout (see capacite); each append checks it in Debug and sanitizer builds, where an
+// overlong block stops the program, and costs nothing in a release build.
 struct Bloc {
     char* debut;
     char* fin;
+    char* limite;
 };
 
-// Most bytes a number takes once formatted (the largest float has 39 digits before the point).
+// The page's width, and the most bytes a number takes once formatted (the largest float has
+// 39 digits before the point).
+constexpr std::size_t largeurPage = 79;
 constexpr std::size_t tailleNombre = 48;
 
-// A block with room for taille bytes, and some more that the number formatters may write
-// past their field before it is overwritten; the memory is reused by the next block.
-Bloc commencerBloc(std::size_t taille);
+// The room of a block of lignes lines and nombres numbers, besides its words: every line is
+// at most the page's width and its line end, and a number may widen its line by its whole
+// length.
+constexpr std::size_t capacite(std::size_t lignes, std::size_t nombres) {
+    return lignes * (largeurPage + 1) + nombres * tailleNombre;
+}
+
+// A block of the given room in memoire, which belongs to the printer that builds it: it
+// grows here, before the block starts, and never while a block points into it.
+Bloc commencerBloc(std::vector<char>& memoire, std::size_t taille);
+
+inline void verifierPlace(const Bloc& bloc, std::size_t n) {
+    assert(n <= static_cast<std::size_t>(bloc.limite - bloc.fin) && "block longer than its room");
+    static_cast<void>(bloc);
+    static_cast<void>(n);
+}
 
 // Defined here so that constant texts and widths become plain moves.
 inline void ajouterTexte(Bloc& bloc, std::string_view texte) {
+    verifierPlace(bloc, texte.size());
     std::memcpy(bloc.fin, texte.data(), texte.size());
     bloc.fin += texte.size();
+}
+
+inline void ajouterBlancs(Bloc& bloc, std::size_t n) {
+    verifierPlace(bloc, n);
+    std::memset(bloc.fin, ' ', n);
+    bloc.fin += n;
 }
 
 // Appends valeur blank-filled to largeur columns; a longer value is appended whole.
 inline void ajouterChamp(Bloc& bloc, std::string_view valeur, int largeur, Cadrage cadrage) {
     const auto champ = static_cast<std::size_t>(largeur);
     const std::size_t manque = valeur.size() < champ ? champ - valeur.size() : 0;
-    if (cadrage == Cadrage::Droite) {
-        std::memset(bloc.fin, ' ', manque);
-        bloc.fin += manque;
-    }
+    if (cadrage == Cadrage::Droite) ajouterBlancs(bloc, manque);
     ajouterTexte(bloc, valeur);
-    if (cadrage == Cadrage::Gauche) {
-        std::memset(bloc.fin, ' ', manque);
-        bloc.fin += manque;
-    }
+    if (cadrage == Cadrage::Gauche) ajouterBlancs(bloc, manque);
 }
 
 // Amounts: fixed notation, two decimals, full stop, no grouping; the exact stored value

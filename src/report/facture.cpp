@@ -1,5 +1,7 @@
 #include "report/facture.hpp"
 
+#include <vector>
+
 #include "report/champs.hpp"
 
 namespace {
@@ -7,11 +9,25 @@ namespace {
 constexpr std::string_view regle =
     "    =======================================================================\n";
 
+// Each block's lines and numbers, for its room.
+constexpr std::size_t lignesEntete = 9;
+constexpr std::size_t nombresEntete = 2;
+constexpr std::size_t lignesLigne = 1;
+constexpr std::size_t nombresLigne = 6;
+constexpr std::size_t lignesPied = 13;
+constexpr std::size_t nombresPied = 6;
+
+// Each printer's own memory, reused from one invoice to the next.
+std::vector<char> memoireEntete;
+std::vector<char> memoireLigne;
+std::vector<char> memoirePied;
+
 }  // namespace
 
 void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string dateFact,
                          int noClient, std::string prenom, std::string nom) {
-    Bloc texte = commencerBloc(1024 + dateFact.size() + prenom.size() + nom.size());
+    Bloc texte = commencerBloc(memoireEntete, capacite(lignesEntete, nombresEntete) +
+                                                  dateFact.size() + prenom.size() + nom.size());
     ajouterChamp(texte, "Magasin chez Mo-Tino", 70, Cadrage::Gauche);
     ajouterChamp(texte, "No : ", 8, Cadrage::Droite);
     ajouterEntier(texte, noFacture, 0, Cadrage::Gauche);
@@ -37,7 +53,8 @@ void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string da
 
 void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string description, int qty,
                         float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
-    Bloc texte = commencerBloc(384 + description.size());
+    Bloc texte = commencerBloc(memoireLigne,
+                               capacite(lignesLigne, nombresLigne) + description.size());
     ajouterTexte(texte, "    ");
     ajouterEntier(texte, noArticle, 8, Cadrage::Gauche);
     ajouterChamp(texte, description, 14, Cadrage::Gauche);
@@ -57,7 +74,7 @@ void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string descripti
 
 void ecrirePiedFacture(std::ostream& flux, float sousTotalFacture, float tps, float tvq,
                        float totalFacture, long long nbArticleFacture, float rabaisFacture) {
-    Bloc texte = commencerBloc(1536);
+    Bloc texte = commencerBloc(memoirePied, capacite(lignesPied, nombresPied));
     ajouterTexte(texte, "\n");
     ajouterTotal(texte, "sous-total : ", 59, sousTotalFacture, 15, "$\n");
     ajouterTotal(texte, "tps : ", 59, tps, 15, "$\n");

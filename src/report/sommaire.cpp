@@ -1,10 +1,16 @@
 #include "report/sommaire.hpp"
 
 #include <string_view>
+#include <vector>
 
 #include "report/champs.hpp"
 
 namespace {
+
+// Fourteen lines, nine numbers: the summary's room besides its date.
+constexpr std::size_t lignesSommaire = 14;
+constexpr std::size_t nombresSommaire = 9;
+std::vector<char> memoireSommaire;  // this printer's own, reused from one day to the next
 
 long long parFacture(long long valeur, long long nbFactures) {
     // GCOVR_EXCL_BR_START: every summary follows an invoice; no division by zero all the same
@@ -25,7 +31,8 @@ void ecrireSommaire(std::ostream& flux, std::string dateFact, long long nbFactur
                     long long nbArticles, float montantAvantRabais, float montantRabais,
                     float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
                     long long nbNonMembre) {
-    Bloc texte = commencerBloc(1536 + dateFact.size());
+    Bloc texte =
+        commencerBloc(memoireSommaire, capacite(lignesSommaire, nombresSommaire) + dateFact.size());
     ajouterChamp(texte, "Sommaire des factures du ", 46, Cadrage::Droite);
     ajouterTexte(texte, dateFact);
     ajouterTexte(texte, "\n");
