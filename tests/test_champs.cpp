@@ -7,7 +7,9 @@
 #include <sstream>
 #include <vector>
 
+#include "borne.hpp"
 #include "report/champs.hpp"
+#include "report/facture.hpp"
 
 TEST(Champs, montantsCommeLeFluxLesEcrirait) {
     std::mt19937 hasard(2012);
@@ -50,4 +52,14 @@ TEST(Champs, blocTropLongArrete) {
         EXPECT_DEATH(remplir(place), "block longer than its room") << place;
     }
 #endif
+}
+
+// A printer whose write fails marks its stream bad, and nothing more is written after it.
+TEST(Champs, ecritureQuiEchoue) {
+    Borne borne(100);
+    std::ostream flux(&borne);
+    ecrireEnteteFacture(flux, 0, "28-02-2012", 101, "Jeanne", "Exemple");
+    ecrireEnteteFacture(flux, 1, "28-02-2012", 102, "Marc", "Essai");
+    EXPECT_TRUE(flux.bad());
+    EXPECT_EQ(borne.ecritures, 1);
 }

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "borne.hpp"
 #include "report/pdf.hpp"
 
 namespace {
@@ -35,27 +36,6 @@ TEST(Pdf, memesOctetsQuelleQueSoitLaLecture) {
     EXPECT_NE(pdf(texte + "ligne de trop\n", texte.size() + 5, 5), attendu);
 }
 
-namespace {
-
-// Takes the first reste bytes written to it, then refuses; counts the writes asked.
-class Borne : public std::streambuf {
-  public:
-    explicit Borne(std::streamsize reste) : reste_(reste) {}
-    int ecritures = 0;
-
-  protected:
-    std::streamsize xsputn(const char*, std::streamsize n) override {
-        ++ecritures;
-        const std::streamsize pris = std::min(n, reste_);
-        reste_ -= pris;
-        return pris;
-    }
-
-  private:
-    std::streamsize reste_;
-};
-
-}  // namespace
 
 // Thousands of pages, past the size at which the output is handed over: every entry of the
 // cross-reference table points at its object. A write that fails marks the stream bad, and
