@@ -92,9 +92,7 @@ def facture_seule(programme, ventes):  # the invoice file of this sales file, do
 
 def pages(texte):  # what text extraction keeps: each page's words, line by line
     pages = [[b" ".join(l.split()) for l in p.split(b"\n") if l.strip()] for p in texte.split(b"\f")]
-    while pages and not pages[-1]:
-        pages.pop()
-    return pages
+    return b"\f\n".join(b"".join(l + b"\n" for l in page) for page in pages if page)
 
 
 def verifier_pdf(fichier, attendu):  # qpdf finds no fault; the pages hold the expected text
@@ -102,11 +100,14 @@ def verifier_pdf(fichier, attendu):  # qpdf finds no fault; the pages hold the e
     texte = subprocess.run(["pdftotext", "-layout", "-enc", "Latin1", fichier, "-"],
                            stdout=subprocess.PIPE).stdout
     fautes = ["qpdf --check: %r" % verification.stdout] if verification.returncode else []
-    if pages(texte) != pages(attendu):
-        fautes.append("text of %s differs:\n" % fichier + "\n".join(difflib.unified_diff(
-            ["%d: %r" % (i, l) for i, p in enumerate(pages(attendu)) for l in p],
-            ["%d: %r" % (i, l) for i, p in enumerate(pages(texte)) for l in p], lineterm="")))
-    return fautes
+    return fautes + difference("text of " + fichier, pages(attendu), pages(texte))
+
+
+def difference(titre, attendu, obtenu):  # a diff of the lines, bytes escaped
+    lisible = lambda b: [repr(l)[2:-1] for l in b.splitlines(True)]
+    return ["%s differs:\n" % titre + "\n".join(difflib.unified_diff(
+        lisible(attendu), lisible(obtenu), "expected", "obtained", lineterm=""))
+            ] if obtenu != attendu else []
 
 
 def limiter():  # a runaway program must not fill the disk: files stop at 256 MB
@@ -124,7 +125,7 @@ def main(programme, chemin, fin_de_ligne=b"\n"):
 
 def verifier(programme, chemin, fin_de_ligne, dossier):
     commande, mode, entree, fautes = programme, "tube", [], []
-    variables, console, erreurs = {}, subprocess.PIPE, subprocess.PIPE
+    variables, flux = {}, {"console": subprocess.PIPE, "erreurs": subprocess.PIPE}
     attendus = {"statut": b"0", "console": b"", "erreurs": b""}
     sections = re.split(r"^--- (.*)\n", open(chemin, encoding="latin-1").read(), flags=re.M)
     for titre, lignes in zip(sections[1::2], sections[2::2]):
@@ -144,12 +145,10 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
             commande = programme + shlex.split(reste)
         elif verbe == "entree":
             mode, entree = reste, lignes
-        elif verbe == "console-vers":  # standard output a file, such as /dev/full
-            console = open(reste, "wb")
-        elif verbe == "erreurs-vers":
-            erreurs = open(reste, "wb")
-        elif verbe == "environnement":
-            variables.update(v.split("=", 1) for v in shlex.split(reste))
+        elif verbe == "vers":  # standard output or error a file, such as /dev/full
+            flux[nom.split()[0]] = open(nom.split()[1], "wb")
+        elif verbe == "environnement":  # VAR=VALUE sets, VAR alone unsets
+            variables.update((v.split("=", 1) + [None])[:2] for v in shlex.split(reste))
         else:
             attendus["statut" if verbe == "statut" else titre] = (
                 reste.encode() if verbe == "statut" else contenu)
@@ -157,10 +156,10 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
         sys.exit(77)
     # A terminal shows the store's bytes unless the case names another charset.
     environnement = dict(os.environ, **({"LC_ALL": "C"} if mode == "terminal" else {}))
-    environnement.update(variables)
+    environnement = {k: v for k, v in dict(environnement, **variables).items() if v is not None}
     sortie, erreurs, statut = (
         terminal(commande, dossier, entree, environnement) if mode == "terminal" else
-        lancer(commande, dossier, mode, corps(entree), environnement, console, erreurs))
+        lancer(commande, dossier, mode, corps(entree), environnement, **flux))
     obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
     for titre, attendu in attendus.items():
         verbe, _, nom = titre.partition(" ")
@@ -182,10 +181,7 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
             attendu = attendu.replace(b"\n", fin_de_ligne)
         attendu = facture_seule(programme, os.path.join(dossier, comme)) if comme else attendu
         obtenu = open(fichier, "rb").read() if verbe == "sortie" else obtenus[titre]
-        lisible = lambda b: [repr(l)[2:-1] for l in b.splitlines(True)]
-        fautes += ["%s differs:\n" % titre + "\n".join(difflib.unified_diff(
-            lisible(attendu), lisible(obtenu), "expected", "obtained", lineterm=""))
-                   ] if obtenu != attendu else []
+        fautes += difference(titre, attendu, obtenu)
     return fautes
 
 

@@ -12,31 +12,22 @@
 
 namespace {
 
-struct Journee {
-    std::string factures, console, pdf;
-};
-
-Journee facturer(const std::string& ventes, std::size_t fenetre) {
+std::string facturer(const std::string& ventes, std::size_t fenetre) {
     std::istringstream entree(ventes);
     std::ostringstream sortie, console, pdf;
     std::string dateFact;
     facturerJournee(entree, sortie, console, console, "vente.txt", dateFact, "\x82", fenetre);
     std::stringbuf texte(sortie.str());
     ecrireFacturesPdf(pdf, texte, sortie.str().size(), dateFact, fenetre);
-    return {sortie.str(), console.str(), pdf.str()};
+    // A report always tells the date it found.
+    if (console.str().rfind("La date dans le fichier est : ", 0) != 0) __builtin_trap();
+    return sortie.str() + console.str() + pdf.str();
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string ventes(reinterpret_cast<const char*>(donnees), taille);
-    const Journee grande = facturer(ventes, tailleFenetre);
-    const Journee petite = facturer(ventes, 1 + taille % 5);
-    // A report always tells the date it found.
-    if (grande.console.rfind("La date dans le fichier est : ", 0) != 0) __builtin_trap();
-    if (grande.factures != petite.factures || grande.console != petite.console ||
-        grande.pdf != petite.pdf) {
-        __builtin_trap();
-    }
+    if (facturer(ventes, tailleFenetre) != facturer(ventes, 1 + taille % 5)) __builtin_trap();
     return 0;
 }

@@ -74,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const std::size_t nbChoix = taille < 4 ? taille : 4;
     const std::string texte(reinterpret_cast<const char*>(donnees) + nbChoix, taille - nbChoix);
     // Windows of a few bytes put fields across every kind of refill.
-    for (const std::size_t fenetre : {std::size_t{1}, std::size_t{2}, std::size_t{3},
-                                      std::size_t{7}, tailleFenetre}) {
+    for (const std::size_t fenetre :
+         {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{7}, tailleFenetre}) {
         comparer(donnees, nbChoix, texte, fenetre);
     }
     return 0;

@@ -1,7 +1,6 @@
 // Replays a fuzz target's corpus: every file of the folders given goes once through its entry
 // point, built here with the normal compiler, so that ctest (and the sanitizer build) holds
 // what the fuzzers hold on every run. A failed check traps.
-#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -15,11 +14,11 @@ int main(int argc, char* argv[]) {
     int nombre = 0;
     for (int i = 1; i < argc; ++i) {
         for (const auto& fichier : std::filesystem::directory_iterator(argv[i])) {
+            ++nombre;
             std::ifstream flux(fichier.path(), std::ios_base::binary);
             const std::string octets{std::istreambuf_iterator<char>(flux), {}};
             LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(octets.data()),
                                    octets.size());
-            ++nombre;
         }
     }
     std::cout << nombre << " inputs replayed\n";

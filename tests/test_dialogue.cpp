@@ -8,7 +8,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
-#include <streambuf>
 
 #include "util/dialogue.hpp"
 
@@ -18,44 +17,31 @@ int maitre = -1;
 volatile std::sig_atomic_t relance = 0;
 
 // The operator: drops the text shown and types Return once, as soon as it is flushed.
-class Operateur : public std::streambuf {
-  protected:
+struct Operateur : std::streambuf {
+    bool tape = false;
     int_type overflow(int_type c) override { return c; }
     int sync() override {
-        if (!tape_) tape_ = ::write(maitre, "\n", 1) == 1;
+        if (!tape) tape = ::write(maitre, "\n", 1) == 1;
         return 0;
     }
-
-  private:
-    bool tape_ = false;
 };
-
-// A pause that dropped that Return would wait for ever: a second one comes after 5 s.
-extern "C" void relancer(int) {
-    relance = 1;
-    static_cast<void>(::write(maitre, "\n", 1));
-}
 
 }  // namespace
 
 TEST(Dialogue, pauseCompteLEntreeTapeeDesLAffichage) {
     maitre = ::posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_TRUE(maitre >= 0 && ::grantpt(maitre) == 0 && ::unlockpt(maitre) == 0);
-    const int terminal = ::open(::ptsname(maitre), O_RDWR | O_NOCTTY);
     const int entree = ::dup(0);
-    ASSERT_TRUE(terminal >= 0 && ::dup2(terminal, 0) == 0);
+    ASSERT_EQ(::dup2(::open(::ptsname(maitre), O_RDWR | O_NOCTTY), 0), 0);
     brancherConsole();
-    std::cin.clear();
     Operateur operateur;
     std::streambuf* const console = std::cout.rdbuf(&operateur);
-    std::signal(SIGALRM, relancer);
+    // A pause that dropped that Return would wait for ever: a second one comes after 5 s.
+    std::signal(SIGALRM, [](int) { relance = ::write(maitre, "\n", 1); });
     ::alarm(5);
     attendreEntree();
     ::alarm(0);
     std::cout.rdbuf(console);
     ::dup2(entree, 0);
-    ::close(entree);
-    ::close(terminal);
-    ::close(maitre);
     EXPECT_EQ(relance, 0);
 }

@@ -33,14 +33,16 @@ bool sortieEstTerminal() {
 }
 
 JeuConsole jeuConsole() {
-    const char* locale = nullptr;
+    std::string texte;
     for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        locale = std::getenv(variable);
-        if (locale != nullptr && *locale != '\0') break;
+        const char* const valeur = std::getenv(variable);
+        if (valeur != nullptr && *valeur != '\0') {
+            texte = valeur;
+            break;
+        }
     }
     // fr_CA.UTF-8@euro: the charset is between the point and the at sign; UTF-8, utf8 and
     // ISO-8859-1, iso88591 are the same names.
-    const std::string texte = locale == nullptr ? "" : locale;
     const std::size_t point = texte.find('.');
     std::string jeu;
     for (std::size_t i = point == std::string::npos ? texte.size() : point + 1;
