@@ -1,8 +1,7 @@
-// Fuzz target: arbitrary bytes as a sales file, through the program's own reading,
-// arithmetic and printers, into memory, then the invoice text through the PDF printer. The
-// day is read twice, through the usual window and through one of a few bytes: every refill
-// must give the same invoices, messages and PDF.
-#include <cstddef>
+// Fuzz target: arbitrary bytes as a sales file, through the program's own reading, arithmetic
+// and printers, into memory, then the invoice text and the bytes themselves through the PDF
+// printer. The day is read twice, through the usual window and through one of a few bytes:
+// every refill must give the same invoices, messages and PDF.
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -17,8 +16,11 @@ std::string facturer(const std::string& ventes, std::size_t fenetre) {
     std::ostringstream sortie, console, pdf;
     std::string dateFact;
     facturerJournee(entree, sortie, console, console, "vente.txt", dateFact, "\x82", fenetre);
-    std::stringbuf texte(sortie.str());
-    ecrireFacturesPdf(pdf, texte, sortie.str().size(), dateFact, fenetre);
+    // The PDF of the invoices, then of the sales file's own bytes: any text at all.
+    for (const std::string& texte : {sortie.str(), ventes}) {
+        std::stringbuf source(texte);
+        ecrireFacturesPdf(pdf, source, texte.size(), dateFact, fenetre);
+    }
     // A report always tells the date it found.
     if (console.str().rfind("La date dans le fichier est : ", 0) != 0) __builtin_trap();
     return sortie.str() + console.str() + pdf.str();

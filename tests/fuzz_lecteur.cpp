@@ -3,7 +3,6 @@
 // int, float, char, white space), the rest is the text; any difference in a value, a
 // failure, the end of the data or the line traps.
 #include <cctype>
-#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <sstream>
