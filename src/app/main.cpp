@@ -31,7 +31,7 @@ bool autreRapport() {
 }
 
 // The operator's dialogue, everything on standard output; ends with status 0.
-int dialoguer(std::ifstream& entree, std::ofstream& sortie, bool pdf) {
+int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, bool pdf) {
     brancherConsole();
     const Canaux canaux{std::cout, std::cout, eAiguConsole()};
     std::string dateFact;
@@ -48,7 +48,7 @@ int dialoguer(std::ifstream& entree, std::ofstream& sortie, bool pdf) {
 // error. Status 1 when a date could not be done whole. Quiet, nothing goes to standard
 // output (a stream without buffer drops what it is given).
 int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
-                  std::ofstream& sortie, bool pdf, bool muet) {
+                  TamponEcrivain& sortie, bool pdf, bool muet) {
     TamponPrefixe prefixe(*std::cerr.rdbuf(), "facturation: ");
     std::ostream erreurs(&prefixe);
     std::ostream silence(nullptr);
@@ -92,10 +92,7 @@ int main(int argc, char* argv[]) {
     }
 
     std::ifstream entree;
-    std::ofstream sortie;
-    // Large writes: an invoice file can run to hundreds of megabytes.
-    static char tamponSortie[1 << 18];
-    sortie.rdbuf()->pubsetbuf(tamponSortie, sizeof tamponSortie);
+    TamponEcrivain sortie;
     if (arguments.action == Action::Dialogue) return dialoguer(entree, sortie, arguments.pdf);
     return verifierSortie(
         facturerDates(arguments.dates, entree, sortie, arguments.pdf, arguments.muet));

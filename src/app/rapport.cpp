@@ -21,19 +21,17 @@ void signalerIncomplet(std::ostream& messages, const std::string& fichier) {
              << std::endl;
 }
 
-bool ouvrirFacture(std::ofstream& sortie, const std::string& fichierFacture,
+bool ouvrirFacture(TamponEcrivain& sortie, const std::string& fichierFacture,
                    std::ostream& messages) {
-    sortie.open(fichierFacture);
-    if (sortie.is_open()) return true;
+    if (sortie.ouvrir(fichierFacture)) return true;
     signalerNonCree(messages, fichierFacture);
     return false;
 }
 
 // A full disk shows only here: the invoice file would otherwise look complete.
-bool fermerFacture(std::ofstream& sortie, const std::string& fichierFacture,
+bool fermerFacture(TamponEcrivain& sortie, const std::string& fichierFacture,
                    std::ostream& messages) {
-    sortie.close();
-    if (!sortie.fail()) return true;
+    if (sortie.fermer()) return true;
     signalerIncomplet(messages, fichierFacture);
     return false;
 }
@@ -83,13 +81,14 @@ bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, std::ostr
     return ouvrirFichierEntree(entree, fichierVente, messages);
 }
 
-bool facturerDate(std::ifstream& entree, std::ofstream& sortie, const std::string& dateVente,
+bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::string& dateVente,
                   std::string& dateFact, const Canaux& canaux, bool pdf) {
     const std::string fichierFacture = "facture " + dateVente + ".txt";
     bool ecrit = ouvrirFacture(sortie, fichierFacture, canaux.messages);
     bool complet = ecrit;
     if (ecrit) {
-        complet = facturerJournee(entree, sortie, canaux.console, canaux.messages,
+        std::ostream flux(&sortie);
+        complet = facturerJournee(entree, flux, canaux.console, canaux.messages,
                                   nomVentes(dateVente), dateFact, canaux.eAigu);
         ecrit = fermerFacture(sortie, fichierFacture, canaux.messages);
     }

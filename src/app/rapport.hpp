@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "util/ecrivain.hpp"
+
 // Where a report writes: console gets the date found in the sales file and the no-purchase
 // message, whose é is written as eAigu; messages gets what went wrong (a file absent, empty
 // or not written, a warning).
@@ -24,5 +26,5 @@ bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, std::ostr
 // invoice, or whose text could not be written whole, then has no PDF). True when the sales
 // file was read to its clean end and every file written whole. dateFact keeps the date word
 // of the last head read.
-bool facturerDate(std::ifstream& entree, std::ofstream& sortie, const std::string& dateVente,
+bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::string& dateVente,
                   std::string& dateFact, const Canaux& canaux, bool pdf);

@@ -53,8 +53,8 @@ void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string da
 
 void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string description, int qty,
                         float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
-    Bloc texte = commencerBloc(memoireLigne,
-                               capacite(lignesLigne, nombresLigne) + description.size());
+    Bloc texte =
+        commencerBloc(memoireLigne, capacite(lignesLigne, nombresLigne) + description.size());
     ajouterTexte(texte, "    ");
     ajouterEntier(texte, noArticle, 8, Cadrage::Gauche);
     ajouterChamp(texte, description, 14, Cadrage::Gauche);

@@ -31,8 +31,8 @@ void ecrireSommaire(std::ostream& flux, std::string dateFact, long long nbFactur
                     long long nbArticles, float montantAvantRabais, float montantRabais,
                     float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
                     long long nbNonMembre) {
-    Bloc texte =
-        commencerBloc(memoireSommaire, capacite(lignesSommaire, nombresSommaire) + dateFact.size());
+    Bloc texte = commencerBloc(memoireSommaire,
+                               capacite(lignesSommaire, nombresSommaire) + dateFact.size());
     ajouterChamp(texte, "Sommaire des factures du ", 46, Cadrage::Droite);
     ajouterTexte(texte, dateFact);
     ajouterTexte(texte, "\n");

@@ -1,0 +1,95 @@
+#include "util/ecrivain.hpp"
+
+#include <algorithm>
+#include <cstring>
+
+TamponEcrivain::TamponEcrivain(std::size_t taille) {
+    for (std::vector<char>& tampon : tampons_) tampon.resize(std::max<std::size_t>(taille, 1));
+}
+
+TamponEcrivain::~TamponEcrivain() {
+    fermer();
+}
+
+bool TamponEcrivain::ouvrir(const std::string& nom) {
+    fichier_ = std::fopen(nom.c_str(), "w");
+    if (fichier_ == nullptr) return false;
+    std::setvbuf(fichier_, nullptr, _IONBF, 0);  // the buffers here are enough
+    echec_ = false;
+    fini_ = false;
+    courant_ = 0;
+    setp(tampons_[0].data(), tampons_[0].data() + tampons_[0].size());
+    ecrivain_ = std::thread(&TamponEcrivain::ecrire, this);
+    return true;
+}
+
+bool TamponEcrivain::fermer() {
+    if (fichier_ == nullptr) return true;
+    passer();
+    {
+        std::unique_lock<std::mutex> verrou(verrou_);
+        signal_.wait(verrou, [this] { return aEcrire_ == 0; });
+        fini_ = true;
+    }
+    signal_.notify_all();
+    ecrivain_.join();
+    const bool ferme = std::fclose(fichier_) == 0;
+    fichier_ = nullptr;
+    setp(nullptr, nullptr);
+    return ferme && !echec_;
+}
+
+// Hands the buffer just filled to the writer, once it has written the other one, and goes
+// on in that other one.
+void TamponEcrivain::passer() {
+    const auto plein = static_cast<std::size_t>(pptr() - pbase());
+    if (plein > 0) {
+        std::unique_lock<std::mutex> verrou(verrou_);
+        signal_.wait(verrou, [this] { return aEcrire_ == 0; });
+        aEcrire_ = plein;
+        courant_ = 1 - courant_;
+        verrou.unlock();
+        signal_.notify_all();
+    }
+    std::vector<char>& tampon = tampons_[courant_];
+    setp(tampon.data(), tampon.data() + tampon.size());
+}
+
+void TamponEcrivain::ecrire() {
+    for (;;) {
+        std::unique_lock<std::mutex> verrou(verrou_);
+        signal_.wait(verrou, [this] { return aEcrire_ > 0 || fini_; });
+        if (aEcrire_ == 0) return;
+        // The buffer handed over is the one the program is not filling.
+        const std::vector<char>& tampon = tampons_[1 - courant_];
+        const std::size_t taille = aEcrire_;
+        const bool echec = echec_;
+        verrou.unlock();
+        const bool ecrit = echec || std::fwrite(tampon.data(), 1, taille, fichier_) == taille;
+        verrou.lock();
+        echec_ = echec_ || !ecrit;
+        aEcrire_ = 0;
+        verrou.unlock();
+        signal_.notify_all();
+    }
+}
+
+TamponEcrivain::int_type TamponEcrivain::overflow(int_type c) {
+    passer();
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    *pptr() = traits_type::to_char_type(c);
+    pbump(1);
+    return c;
+}
+
+std::streamsize TamponEcrivain::xsputn(const char* texte, std::streamsize n) {
+    for (std::streamsize reste = n; reste > 0;) {
+        if (pptr() == epptr()) passer();
+        const auto part = std::min<std::streamsize>(reste, epptr() - pptr());
+        std::memcpy(pptr(), texte, static_cast<std::size_t>(part));
+        pbump(static_cast<int>(part));
+        texte += part;
+        reste -= part;
+    }
+    return n;
+}
