@@ -1,4 +1,5 @@
-// The amount formatter against the stream's own fixed two-decimal output.
+// The amount formatter against the stream's own fixed two-decimal output, and the item line
+// (its usual fast path and its general one) against the line the stream's manipulators write.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,11 +9,12 @@
 #include <vector>
 
 #include "report/champs.hpp"
+#include "report/facture.hpp"
 
 TEST(Champs, montantsCommeLeFluxLesEcrirait) {
     std::mt19937 hasard(2012);
     std::uniform_int_distribution<std::uint32_t> bits;
-    std::uniform_int_distribution<int> centimes(-2000000, 2000000);
+    std::uniform_int_distribution<int> centimes(-16000000, 16000000);
     std::vector<char> memoire;
     for (int i = 0; i < 200000; ++i) {
         float valeur = static_cast<float>(centimes(hasard)) / 8.0f;  // many exact ties
@@ -27,6 +29,16 @@ TEST(Champs, montantsCommeLeFluxLesEcrirait) {
         Bloc texte = commencerBloc(memoire, 12 + tailleNombre);
         ajouterMontant(texte, valeur, 12);
         ASSERT_EQ(flux.str(), std::string(texte.debut, texte.fin)) << valeur;
+        std::ostringstream ligne, attendu;
+        const std::string description(static_cast<std::size_t>(i % 17), 'd');
+        ecrireLigneFacture(ligne, i * 997, description, i % 13, valeur, valeur, "sn"[i % 2],
+                           i % 26, valeur);
+        attendu << std::fixed << std::setprecision(2) << "    " << std::left << std::setw(8)
+                << i * 997 << std::setw(14) << description << i % 13 << std::right
+                << std::setw(9) << valeur << '$' << std::setw(9) << valeur << '$' << std::setw(9)
+                << (i % 2 == 0 ? "oui" : "non") << std::setw(9) << i % 26 << '%' << std::setw(8)
+                << valeur << "$\n";
+        ASSERT_EQ(ligne.str(), attendu.str()) << valeur;
     }
 }
 

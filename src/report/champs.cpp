@@ -8,6 +8,23 @@
 
 namespace {
 
+// Makes room for a number of longueur bytes aligned in largeur columns, blanks in place;
+// returns where its text must end, for the caller to write it backwards. The digits are
+// stored straight into the block: reading back bytes just stored one by one would stall the
+// processor.
+char* placeNombre(Bloc& bloc, std::size_t longueur, int largeur, Cadrage cadrage) {
+    const auto champ = static_cast<std::size_t>(largeur);
+    const std::size_t manque = longueur < champ ? champ - longueur : 0;
+    if (cadrage == Cadrage::Droite) ajouterBlancs(bloc, manque);
+    verifierPlace(bloc, longueur);
+    bloc.fin += longueur;
+    char* const finTexte = bloc.fin;
+    if (cadrage == Cadrage::Gauche) ajouterBlancs(bloc, manque);
+    return finTexte;
+}
+
+}  // namespace
+
 // The number of decimal digits of valeur.
 std::size_t longueurDecimale(unsigned long long valeur) {
     std::size_t longueur = 1;
@@ -35,23 +52,6 @@ char* chiffresAvant(char* fin, unsigned long long valeur) {
     }
     return fin;
 }
-
-// Makes room for a number of longueur bytes aligned in largeur columns, blanks in place;
-// returns where its text must end, for the caller to write it backwards. The digits are
-// stored straight into the block: reading back bytes just stored one by one would stall the
-// processor.
-char* placeNombre(Bloc& bloc, std::size_t longueur, int largeur, Cadrage cadrage) {
-    const auto champ = static_cast<std::size_t>(largeur);
-    const std::size_t manque = longueur < champ ? champ - longueur : 0;
-    if (cadrage == Cadrage::Droite) ajouterBlancs(bloc, manque);
-    verifierPlace(bloc, longueur);
-    bloc.fin += longueur;
-    char* const finTexte = bloc.fin;
-    if (cadrage == Cadrage::Gauche) ajouterBlancs(bloc, manque);
-    return finTexte;
-}
-
-}  // namespace
 
 Bloc commencerBloc(std::vector<char>& memoire, std::size_t taille) {
     if (memoire.size() < taille) memoire.resize(taille);
@@ -82,6 +82,20 @@ void ajouterMontant(Bloc& bloc, float valeur, int largeur) {
     *--fin = '.';
     fin = chiffresAvant(fin, absolu / 100);
     if (signe) *--fin = '-';
+}
+
+bool montantEnPlace(char* finChamp, float valeur, int largeur) {
+    // Cents below 10^(largeur - 1) leave room for the point and two decimals.
+    static const double limites[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double centimes = static_cast<double>(valeur) * 100.0;
+    if (std::signbit(valeur) || !(centimes < limites[largeur - 1])) return false;
+    const auto arrondi = static_cast<unsigned long long>((centimes + 0x1p52) - 0x1p52);
+    if (!(static_cast<double>(arrondi) < limites[largeur - 1])) return false;  // 99.995: 100.00
+    char* debut = chiffresAvant(finChamp, arrondi % 100 + 100) + 1;
+    *--debut = '.';
+    chiffresAvant(debut, arrondi / 100);
+    return true;
 }
 
 void ajouterEntier(Bloc& bloc, long long valeur, int largeur, Cadrage cadrage) {

@@ -71,6 +71,16 @@ inline void ajouterChamp(Bloc& bloc, std::string_view valeur, int largeur, Cadra
 // Amounts: fixed notation, two decimals, full stop, no grouping; the exact stored value
 // is rounded to the nearest hundredth, an exact tie to the even hundredth (0.125: 0.12).
 void ajouterMontant(Bloc& bloc, float valeur, int largeur);
+
+// The same amount, not negative and within largeur columns (at most 16), written in place so
+// that it ends just before finChamp, into blanks already laid out; false, with nothing
+// written, for any other amount, which the caller then appends as above.
+bool montantEnPlace(char* finChamp, float valeur, int largeur);
+
+// The number of decimal digits of valeur; its digits written backwards so that they end
+// just before fin (returns their start).
+std::size_t longueurDecimale(unsigned long long valeur);
+char* chiffresAvant(char* fin, unsigned long long valeur);
 void ajouterEntier(Bloc& bloc, long long valeur, int largeur, Cadrage cadrage);
 
 // A totals line of the footer or the summary: libelle right-aligned in largeurLibelle,

@@ -1,5 +1,6 @@
 #include "report/facture.hpp"
 
+#include <cstring>
 #include <vector>
 
 #include "report/champs.hpp"
@@ -16,6 +17,36 @@ constexpr std::size_t lignesLigne = 1;
 constexpr std::size_t nombresLigne = 6;
 constexpr std::size_t lignesPied = 13;
 constexpr std::size_t nombresPied = 6;
+
+// The usual item line, every value within its field: its blank frame is copied whole and
+// the values are written in place, at a fraction of the cost of appending field by field.
+// The quantity, which has no field, stands between the frame's two parts. False, with the
+// block as it was, when a value does not fit: the general path then writes the line.
+bool ajouterLigneUsuelle(Bloc& texte, int noArticle, std::string_view description, int qty,
+                         float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
+    constexpr std::string_view tete = "                          ";  // to the quantity
+    constexpr std::string_view queue = "         $         $      non         %        $\n";
+    if (noArticle < 0 || noArticle >= 100000000 || description.size() > 14 || qty < 0 ||
+        tauxRabais < 0) {
+        return false;
+    }
+    char* const debut = texte.fin;
+    ajouterTexte(texte, tete);
+    chiffresAvant(debut + 4 + longueurDecimale(static_cast<unsigned>(noArticle)),
+                  static_cast<unsigned>(noArticle));
+    std::memcpy(debut + 12, description.data(), description.size());
+    ajouterEntier(texte, qty, 0, Cadrage::Gauche);
+    char* const fin = texte.fin;
+    ajouterTexte(texte, queue);
+    if (!montantEnPlace(fin + 9, prix, 9) || !montantEnPlace(fin + 19, sousTotal, 9) ||
+        !montantEnPlace(fin + 47, totalLigne, 8)) {
+        texte.fin = debut;
+        return false;
+    }
+    if (sel == 's') std::memcpy(fin + 26, "oui", 3);
+    chiffresAvant(fin + 38, static_cast<unsigned>(tauxRabais));
+    return true;
+}
 
 // Each printer's own memory, reused from one invoice to the next.
 std::vector<char> memoireEntete;
@@ -55,6 +86,11 @@ void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string descripti
                         float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
     Bloc texte =
         commencerBloc(memoireLigne, capacite(lignesLigne, nombresLigne) + description.size());
+    if (ajouterLigneUsuelle(texte, noArticle, description, qty, prix, sousTotal, sel, tauxRabais,
+                            totalLigne)) {
+        ecrireBloc(flux, texte, Cadrage::Droite);
+        return;
+    }
     ajouterTexte(texte, "    ");
     ajouterEntier(texte, noArticle, 8, Cadrage::Gauche);
     ajouterChamp(texte, description, 14, Cadrage::Gauche);
