@@ -1,5 +1,6 @@
 #include "report/champs.hpp"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -7,6 +8,12 @@
 #include <vector>
 
 namespace {
+
+constexpr auto puissancesDeDix = [] {
+    std::array<unsigned long long, 17> puissances{1};
+    for (std::size_t i = 1; i < puissances.size(); ++i) puissances[i] = 10 * puissances[i - 1];
+    return puissances;
+}();
 
 // Makes room for a number of longueur bytes aligned in largeur columns, blanks in place;
 // returns where its text must end, for the caller to write it backwards. The digits are
@@ -85,13 +92,11 @@ void ajouterMontant(Bloc& bloc, float valeur, int largeur) {
 }
 
 bool montantEnPlace(char* finChamp, float valeur, int largeur) {
-    // Cents below 10^(largeur - 1) leave room for the point and two decimals.
-    static const double limites[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const double centimes = static_cast<double>(valeur) * 100.0;
-    if (std::signbit(valeur) || !(centimes < limites[largeur - 1])) return false;
+    // Negative amounts, NaN and amounts too large for the rounding below go the general way.
+    if (std::signbit(valeur) || !(centimes < 1e15)) return false;
     const auto arrondi = static_cast<unsigned long long>((centimes + 0x1p52) - 0x1p52);
-    if (!(static_cast<double>(arrondi) < limites[largeur - 1])) return false;  // 99.995: 100.00
+    if (arrondi >= puissancesDeDix[largeur - 1]) return false;  // no room for ".dd"
     char* debut = chiffresAvant(finChamp, arrondi % 100 + 100) + 1;
     *--debut = '.';
     chiffresAvant(debut, arrondi / 100);
