@@ -51,18 +51,17 @@ bool imprimerPdf(const std::string& fichierFacture, const std::string& fichierPd
         return true;
     }
     // Binary: text mode would turn the line ends inside the file and move every offset.
-    std::ofstream pdf;
+    TamponEcrivain pdf;
     // GCOVR_EXCL_BR_START: only another program can take the file away once it is written
-    if (taille > 0) pdf.open(fichierPdf, std::ios_base::binary | std::ios_base::trunc);
-    // GCOVR_EXCL_BR_STOP
-    if (!pdf.is_open()) {
+    if (taille <= 0 || !pdf.ouvrir(fichierPdf, true)) {
+        // GCOVR_EXCL_BR_STOP
         signalerNonCree(messages, fichierPdf);
         return false;
     }
-    ecrireFacturesPdf(pdf, *texte.rdbuf(), static_cast<std::uint64_t>(taille),
+    std::ostream flux(&pdf);
+    ecrireFacturesPdf(flux, *texte.rdbuf(), static_cast<std::uint64_t>(taille),
                       "Factures du " + dateFact);
-    pdf.close();
-    if (!pdf.fail()) return true;
+    if (pdf.fermer() && !flux.bad()) return true;
     signalerIncomplet(messages, fichierPdf);
     std::remove(fichierPdf.c_str());
     return false;

@@ -11,8 +11,8 @@ TamponEcrivain::~TamponEcrivain() {
     fermer();
 }
 
-bool TamponEcrivain::ouvrir(const std::string& nom) {
-    fichier_ = std::fopen(nom.c_str(), "w");
+bool TamponEcrivain::ouvrir(const std::string& nom, bool binaire) {
+    fichier_ = std::fopen(nom.c_str(), binaire ? "wb" : "w");
     if (fichier_ == nullptr) return false;
     std::setvbuf(fichier_, nullptr, _IONBF, 0);  // the buffers here are enough
     echec_ = false;

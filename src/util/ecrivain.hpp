@@ -1,7 +1,7 @@
 // An output file written by a second thread: the program fills one buffer while the other
 // is being written, so that the system's copies of a large invoice file overlap the
-// formatting. The file is opened as an output file stream opens it (text mode: CR LF line
-// ends on Windows).
+// formatting. The file is opened as an output file stream opens it: in text mode (CR LF line
+// ends on Windows) or in binary mode.
 #pragma once
 
 #include <condition_variable>
@@ -19,7 +19,7 @@ class TamponEcrivain : public std::streambuf {
     ~TamponEcrivain() override;
 
     // Creates or empties nom for writing; false when it cannot be.
-    bool ouvrir(const std::string& nom);
+    bool ouvrir(const std::string& nom, bool binaire = false);
 
     // Writes what is left, waits for every write and closes the file; false when a write
     // failed. Once one has failed, nothing more is written.
