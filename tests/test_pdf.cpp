@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 #include <string>
 
@@ -41,4 +42,22 @@ TEST(Pdf, tailleEtEcritureQuiEchoue) {
     Borne borne(100000);
     EXPECT_EQ(pdf(texte, texte.size(), &borne), "bad");
     EXPECT_EQ(borne.ecritures, 1);
+}
+
+// Every byte of a line, at every place in an eight-byte word, goes into the page's string as a
+// PDF string requires: ( ) and \ behind a backslash, control bytes and DEL in octal.
+TEST(Pdf, chaqueOctetEchappe) {
+    for (int octet = 0; octet < 256; ++octet) {
+        if (octet == '\n' || octet == '\f' || octet == '\r') continue;
+        char octal[8];
+        std::snprintf(octal, sizeof octal, "\\%03o", octet);
+        const char c = static_cast<char>(octet);
+        std::string forme = octet < 32 || octet == 127 ? octal : std::string(1, c);
+        if (c == '(' || c == ')' || c == '\\') forme = "\\" + forme;
+        for (std::size_t place = 0; place < 16; ++place) {
+            const std::string a(place, 'a'), b(20, 'b'), ligne = a + c + b;
+            EXPECT_NE(pdf(ligne, ligne.size()).find("(" + a + forme + b + ")'"), std::string::npos)
+                << octet << " at " << place;
+        }
+    }
 }

@@ -100,12 +100,32 @@ void debuterObjet(Document& pdf, int numero) {
     sortir(pdf, std::to_string(numero) + " 0 obj\n");
 }
 
+// Whether any of eight bytes is not Simple: below 32, DEL, ( ) or \.
+bool contientSpecial(std::uint64_t mot) {
+    constexpr std::uint64_t un = 0x0101010101010101;
+    constexpr std::uint64_t hauts = 0x8080808080808080;
+    const auto zero = [](std::uint64_t v) { return ((v - un) & ~v & hauts) != 0; };
+    return ((mot - 0x20 * un) & ~mot & hauts) != 0 || zero(mot ^ (0x7F * un)) ||
+           zero((mot ^ (0x28 * un)) & (0xFE * un)) || zero(mot ^ (0x5C * un));
+}
+
+// The first byte from p that is not Simple: eight bytes at a time while none is, most lines
+// having none at all.
+const char* premierSpecial(const char* p, const char* const fin) {
+    for (std::uint64_t mot = 0; fin - p >= 8; p += 8) {
+        std::memcpy(&mot, p, sizeof mot);
+        if (contientSpecial(mot)) break;
+    }
+    while (p != fin && classes[static_cast<unsigned char>(*p)] == Simple) ++p;
+    return p;
+}
+
 void echapper(std::string& dans, std::string_view texte) {
     const char* p = texte.data();
     const char* const fin = p + texte.size();
     for (;;) {
         const char* const debut = p;
-        while (p != fin && classes[static_cast<unsigned char>(*p)] == Simple) ++p;
+        p = premierSpecial(p, fin);
         dans.append(debut, p);
         if (p == fin) return;
         const auto octet = static_cast<unsigned char>(*p++);
