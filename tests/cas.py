@@ -91,7 +91,8 @@ def facture_seule(programme, ventes):  # the invoice file of this sales file, do
 
 
 def pages(texte):  # what text extraction keeps: each page's words, line by line
-    pages = [[b" ".join(l.split()) for l in p.split(b"\n") if l.strip()] for p in texte.split(b"\f")]
+    pages = [[b" ".join(l.split()) for l in page.split(b"\n") if l.strip()]
+             for page in texte.split(b"\f")]
     return b"\f\n".join(b"".join(l + b"\n" for l in page) for page in pages if page)
 
 

@@ -34,8 +34,8 @@ TEST(Champs, montantsCommeLeFluxLesEcrirait) {
         ecrireLigneFacture(ligne, i * 997, description, i % 13, valeur, valeur, "sn"[i % 2],
                            i % 26, valeur);
         attendu << std::fixed << std::setprecision(2) << "    " << std::left << std::setw(8)
-                << i * 997 << std::setw(14) << description << i % 13 << std::right
-                << std::setw(9) << valeur << '$' << std::setw(9) << valeur << '$' << std::setw(9)
+                << i * 997 << std::setw(14) << description << i % 13 << std::right << std::setw(9)
+                << valeur << '$' << std::setw(9) << valeur << '$' << std::setw(9)
                 << (i % 2 == 0 ? "oui" : "non") << std::setw(9) << i % 26 << '%' << std::setw(8)
                 << valeur << "$\n";
         ASSERT_EQ(ligne.str(), attendu.str()) << valeur;

@@ -1,5 +1,6 @@
 #include "report/facture.hpp"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -43,7 +44,7 @@ bool ajouterLigneUsuelle(Bloc& texte, int noArticle, std::string_view descriptio
         texte.fin = debut;
         return false;
     }
-    if (sel == 's') std::memcpy(fin + 26, "oui", 3);
+    if (sel == 's') std::copy_n("oui", 3, fin + 26);
     chiffresAvant(fin + 38, static_cast<unsigned>(tauxRabais));
     return true;
 }
