@@ -26,9 +26,8 @@ const char* apresSigne(const char* p, const char* fin) {
 // Makes at least voulu bytes readable from position, unless the data ends first: the bytes
 // not read yet move to the front of the buffer, which grows if it must. Returns how many
 // are readable.
-std::size_t assurer(Lecteur& lecteur, std::size_t voulu) {
+std::size_t remplir(Lecteur& lecteur, std::size_t voulu) {
     const std::size_t disponible = lecteur.fin - lecteur.position;
-    if (disponible >= voulu || lecteur.sourceEpuisee) return disponible;
     std::memmove(lecteur.tampon.data(), lecteur.tampon.data() + lecteur.position, disponible);
     lecteur.position = 0;
     lecteur.fin = disponible;
@@ -44,6 +43,13 @@ std::size_t assurer(Lecteur& lecteur, std::size_t voulu) {
         lecteur.fin += static_cast<std::size_t>(lus);
     }
     return lecteur.fin - lecteur.position;
+}
+
+// The same, at the cost of a comparison when the bytes are there already, as they mostly are.
+inline std::size_t assurer(Lecteur& lecteur, std::size_t voulu) {
+    const std::size_t disponible = lecteur.fin - lecteur.position;
+    if (disponible >= voulu || lecteur.sourceEpuisee) return disponible;
+    return remplir(lecteur, voulu);
 }
 
 // The next byte without taking it, or finDonnees (which sets finAtteinte).
@@ -159,10 +165,17 @@ void sauterBlancs(Lecteur& lecteur) {
         lecteur.echec = true;
         return;
     }
-    for (int c = regarder(lecteur); blanc(c); c = regarder(lecteur)) {
-        ++lecteur.position;
-        if (c == '\n') ++lecteur.ligne;
-    }
+    // Window by window: a run of blanks may cross a refill.
+    do {
+        const char* const debut = lecteur.tampon.data();
+        const char* p = debut + lecteur.position;
+        const char* const limite = debut + lecteur.fin;
+        for (; p != limite && blanc(static_cast<unsigned char>(*p)); ++p) {
+            if (*p == '\n') ++lecteur.ligne;
+        }
+        lecteur.position = static_cast<std::size_t>(p - debut);
+        if (p != limite) return;
+    } while (regarder(lecteur) != finDonnees);
 }
 
 bool extraireMot(Lecteur& lecteur, std::string& mot) {
@@ -173,7 +186,7 @@ bool extraireMot(Lecteur& lecteur, std::string& mot) {
         const char* const limite = lecteur.tampon.data() + lecteur.fin;
         const char* p = debut;
         while (p != limite && !blanc(static_cast<unsigned char>(*p))) ++p;
-        mot.append(debut, p);
+        mot.append(debut, static_cast<std::size_t>(p - debut));
         prendreSansBlanc(lecteur, static_cast<std::size_t>(p - debut));
         if (p != limite) break;
     }

@@ -56,8 +56,8 @@ std::vector<char> memoirePied;
 
 }  // namespace
 
-void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string dateFact,
-                         int noClient, std::string prenom, std::string nom) {
+void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_view dateFact,
+                         int noClient, std::string_view prenom, std::string_view nom) {
     Bloc texte = commencerBloc(memoireEntete, capacite(lignesEntete, nombresEntete) +
                                                   dateFact.size() + prenom.size() + nom.size());
     ajouterChamp(texte, "Magasin chez Mo-Tino", 70, Cadrage::Gauche);
@@ -83,7 +83,7 @@ void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string da
     ecrireBloc(flux, texte, Cadrage::Gauche);
 }
 
-void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string description, int qty,
+void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string_view description, int qty,
                         float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
     Bloc texte =
         commencerBloc(memoireLigne, capacite(lignesLigne, nombresLigne) + description.size());

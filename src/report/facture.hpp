@@ -5,14 +5,14 @@
 #pragma once
 
 #include <ostream>
-#include <string>
+#include <string_view>
 
 // Store heading, invoice number and date, client, column heading and rule (nine lines).
-void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string dateFact,
-                         int noClient, std::string prenom, std::string nom);
+void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_view dateFact,
+                         int noClient, std::string_view prenom, std::string_view nom);
 
 // One article line; sel prints "oui" only for the lowercase letter s.
-void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string description, int qty,
+void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string_view description, int qty,
                         float prix, float sousTotal, char sel, int tauxRabais, float totalLigne);
 
 // The totals, the article count with the amount saved (unless exactly zero), the
