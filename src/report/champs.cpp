@@ -69,6 +69,13 @@ Bloc commencerBloc(std::vector<char>& memoire, std::size_t taille) {
 // the nearest integer, a tie to the even one, gives the cents the stream would print, at a
 // fraction of the cost of a general fixed-point conversion.
 void ajouterMontant(Bloc& bloc, float valeur, int largeur) {
+    // Most amounts fit their field: its blanks first, then the digits in place.
+    if (largeur <= 16) {
+        char* const champ = bloc.fin;
+        ajouterBlancs(bloc, static_cast<std::size_t>(largeur));
+        if (montantEnPlace(bloc.fin, valeur, largeur)) return;
+        bloc.fin = champ;
+    }
     const double centimes = std::fabs(static_cast<double>(valeur) * 100.0);
     if (!(centimes < 1e18)) {  // beyond 10^16 dollars, infinities and NaN
         char texte[tailleNombre];
