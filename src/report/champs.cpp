@@ -30,6 +30,22 @@ char* placeNombre(Bloc& bloc, std::size_t longueur, int largeur, Cadrage cadrage
     return finTexte;
 }
 
+// The two digits of each number below 100.
+constexpr char paires[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940"
+    "4142434445464748495051525354555657585960616263646566676869707172737475767778798081"
+    "8283848586878889909192939495969798990";
+
+// The cents of arrondi and the point before them, ending just before fin; returns where the
+// dollars must end.
+char* centimesAvant(char* fin, unsigned long long arrondi) {
+    const auto paire = static_cast<std::size_t>(arrondi % 100) * 2;
+    fin[-1] = paires[paire + 1];
+    fin[-2] = paires[paire];
+    fin[-3] = '.';
+    return fin - 3;
+}
+
 }  // namespace
 
 // The number of decimal digits of valeur.
@@ -42,10 +58,6 @@ std::size_t longueurDecimale(unsigned long long valeur) {
 // The digits of valeur, written backwards so that they end just before fin, two at a time;
 // returns their start.
 char* chiffresAvant(char* fin, unsigned long long valeur) {
-    static const char paires[] =
-        "0001020304050607080910111213141516171819202122232425262728293031323334353637383940"
-        "4142434445464748495051525354555657585960616263646566676869707172737475767778798081"
-        "8283848586878889909192939495969798990";
     for (; valeur >= 100; valeur /= 100) {
         const auto paire = static_cast<std::size_t>(valeur % 100) * 2;
         *--fin = paires[paire + 1];
@@ -92,9 +104,7 @@ void ajouterMontant(Bloc& bloc, float valeur, int largeur) {
     const bool signe = std::signbit(valeur);  // -0.001 prints -0.00, as the stream does
     const std::size_t longueur = longueurDecimale(absolu / 100) + 3 + (signe ? 1 : 0);
     char* fin = placeNombre(bloc, longueur, largeur, Cadrage::Droite);
-    fin = chiffresAvant(fin, absolu % 100 + 100) + 1;  // two decimals, their "0" kept
-    *--fin = '.';
-    fin = chiffresAvant(fin, absolu / 100);
+    fin = chiffresAvant(centimesAvant(fin, absolu), absolu / 100);
     if (signe) *--fin = '-';
 }
 
@@ -104,9 +114,7 @@ bool montantEnPlace(char* finChamp, float valeur, int largeur) {
     if (std::signbit(valeur) || !(centimes < 1e15)) return false;
     const auto arrondi = static_cast<unsigned long long>((centimes + 0x1p52) - 0x1p52);
     if (arrondi >= puissancesDeDix[largeur - 1]) return false;  // no room for ".dd"
-    char* debut = chiffresAvant(finChamp, arrondi % 100 + 100) + 1;
-    *--debut = '.';
-    chiffresAvant(debut, arrondi / 100);
+    chiffresAvant(centimesAvant(finChamp, arrondi), arrondi / 100);
     return true;
 }
 

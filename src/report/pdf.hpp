@@ -1,4 +1,4 @@
-// The invoice file as a PDF to print: Letter pages, Courier 10 pt with WinAnsiEncoding (the
+// The invoice file as a PDF to print: Letter pages, Courier 9.8 pt with WinAnsiEncoding (the
 // file's bytes show as their Windows-1252 characters, é and the plain apostrophe included),
 // one line of text to one line of the page. A form feed starts a new page, and so does a full
 // page; blank lines that would open a page take no room. A line wider than 79 columns is
