@@ -60,7 +60,8 @@ const std::string debutPage = "BT\n/F1 " + std::string(taillePolice) + " Tf\n" +
 struct Document {
     std::streambuf* sortie = nullptr;
     bool echec = false;
-    std::string tampon;        // output not yet handed to sortie, the open page's included
+    std::vector<char> tampon;  // output not yet handed to sortie, the open page's included,
+    std::size_t plein = 0;     // in its first bytes
     std::uint64_t ecrits = 0;  // bytes handed to sortie
     std::vector<std::uint64_t> objets = std::vector<std::uint64_t>(premierObjetPage);
     std::size_t longueur = 0;            // where, in tampon, the open page's length goes
@@ -73,78 +74,93 @@ struct Document {
 // Hands the output to the stream, as the stream's own writes do: nothing more once a write
 // has failed.
 void vider(Document& pdf) {
-    const auto taille = static_cast<std::streamsize>(pdf.tampon.size());
+    const auto taille = static_cast<std::streamsize>(pdf.plein);
     if (!pdf.echec) pdf.echec = pdf.sortie->sputn(pdf.tampon.data(), taille) != taille;
-    pdf.ecrits += pdf.tampon.size();
-    pdf.tampon.clear();
+    pdf.ecrits += pdf.plein;
+    pdf.plein = 0;
 }
 
 // Between objects only: the open page's length is still to be written into the output.
 void viderSiPlein(Document& pdf) {
-    if (pdf.tampon.size() >= (1u << 18)) vider(pdf);
+    if (pdf.plein >= (1u << 18)) vider(pdf);
+}
+
+// Room for n more bytes of output; the caller moves plein past what it writes there. The
+// buffer only grows: the bytes are written straight into it, with no string in between.
+char* place(Document& pdf, std::size_t n) {
+    if (pdf.tampon.size() < pdf.plein + n) {
+        pdf.tampon.resize(std::max(2 * pdf.tampon.size(), pdf.plein + n));
+    }
+    return pdf.tampon.data() + pdf.plein;
 }
 
 void sortir(Document& pdf, std::string_view texte) {
-    pdf.tampon.append(texte);
+    std::memcpy(place(pdf, texte.size()), texte.data(), texte.size());
+    pdf.plein += texte.size();
 }
 
-// valeur in chiffres digits, zeros in front, written over texte from position.
-void ecrireChiffres(std::string& texte, std::size_t position, std::uint64_t valeur, int chiffres) {
+// valeur in chiffres digits, zeros in front, written over the output from position.
+void ecrireChiffres(Document& pdf, std::size_t position, std::uint64_t valeur, int chiffres) {
     for (int i = chiffres - 1; i >= 0; --i, valeur /= 10) {
-        texte[position + static_cast<std::size_t>(i)] = static_cast<char>('0' + valeur % 10);
+        pdf.tampon[position + static_cast<std::size_t>(i)] = static_cast<char>('0' + valeur % 10);
     }
 }
 
 void debuterObjet(Document& pdf, int numero) {
-    pdf.objets[static_cast<std::size_t>(numero)] = pdf.ecrits + pdf.tampon.size();
+    pdf.objets[static_cast<std::size_t>(numero)] = pdf.ecrits + pdf.plein;
     sortir(pdf, std::to_string(numero) + " 0 obj\n");
 }
 
-// Whether any of eight bytes is not Simple: below 32, DEL, ( ) or \.
+// Whether any of eight bytes is not Simple: below 32, DEL, ( ) or \. Each test works on the
+// bytes' low seven bits with the high bit set, so that no byte borrows from the next, and
+// leaves a byte's high bit clear where it matches; bytes above 127 are all Simple.
 bool contientSpecial(std::uint64_t mot) {
     constexpr std::uint64_t un = 0x0101010101010101;
     constexpr std::uint64_t hauts = 0x8080808080808080;
-    const auto zero = [](std::uint64_t v) { return ((v - un) & ~v & hauts) != 0; };
-    return ((mot - 0x20 * un) & ~mot & hauts) != 0 || zero(mot ^ (0x7F * un)) ||
-           zero((mot ^ (0x28 * un)) & (0xFE * un)) || zero(mot ^ (0x5C * un));
+    const std::uint64_t bas = mot & ~hauts;
+    const std::uint64_t controle = (bas | hauts) - 0x20 * un;
+    const std::uint64_t parenthese = (((bas ^ (0x28 * un)) & (0x7E * un)) | hauts) - un;
+    const std::uint64_t barre = ((bas ^ (0x5C * un)) | hauts) - un;
+    const std::uint64_t del = bas + un;  // high bit set only for 127
+    return ((~(controle & parenthese & barre) | del) & ~mot & hauts) != 0;
 }
 
-// The first byte from p that is not Simple: eight bytes at a time while none is, most lines
-// having none at all.
-const char* premierSpecial(const char* p, const char* const fin) {
-    for (std::uint64_t mot = 0; fin - p >= 8; p += 8) {
-        std::memcpy(&mot, p, sizeof mot);
-        if (contientSpecial(mot)) break;
-    }
-    while (p != fin && classes[static_cast<unsigned char>(*p)] == Simple) ++p;
-    return p;
-}
-
-void echapper(std::string& dans, std::string_view texte) {
+// Writes texte as a PDF string, parentheses included, from dest, which has room for four
+// bytes per byte of texte and two; returns the end. Eight bytes at a time are checked and
+// copied while none needs escaping, as in most lines.
+char* chaineEn(char* dest, std::string_view texte) {
     const char* p = texte.data();
     const char* const fin = p + texte.size();
-    for (;;) {
-        const char* const debut = p;
-        p = premierSpecial(p, fin);
-        dans.append(debut, p);
-        if (p == fin) return;
+    *dest++ = '(';
+    while (p != fin) {
+        std::uint64_t mot = 0;
+        if (fin - p >= 8) {
+            std::memcpy(&mot, p, sizeof mot);
+            if (!contientSpecial(mot)) {
+                std::memcpy(dest, &mot, sizeof mot);
+                dest += sizeof mot;
+                p += sizeof mot;
+                continue;
+            }
+        }
         const auto octet = static_cast<unsigned char>(*p++);
-        if (classes[octet] == Echappe) {
-            dans += '\\';
-            dans += static_cast<char>(octet);
+        if (classes[octet] != Simple) *dest++ = '\\';
+        if (classes[octet] == Octal) {
+            *dest++ = static_cast<char>('0' + (octet >> 6));
+            *dest++ = static_cast<char>('0' + ((octet >> 3) & 7));
+            *dest++ = static_cast<char>('0' + (octet & 7));
         } else {
-            const char octal[] = {'\\', static_cast<char>('0' + (octet >> 6)),
-                                  static_cast<char>('0' + ((octet >> 3) & 7)),
-                                  static_cast<char>('0' + (octet & 7))};
-            dans.append(octal, sizeof octal);
+            *dest++ = static_cast<char>(octet);
         }
     }
+    *dest++ = ')';
+    return dest;
 }
 
 std::string chaine(std::string_view texte) {
-    std::string resultat = "(";
-    echapper(resultat, texte);
-    return resultat + ")";
+    std::string resultat(4 * texte.size() + 2, ' ');
+    resultat.resize(static_cast<std::size_t>(chaineEn(resultat.data(), texte) - resultat.data()));
+    return resultat;
 }
 
 // A page's content goes straight into the output; its length, known at its end, is written
@@ -154,9 +170,9 @@ void ouvrirPage(Document& pdf) {
     pdf.objets.resize(pdf.objets.size() + 2);
     debuterObjet(pdf, numero);
     sortir(pdf, "<< /Length ");
-    pdf.longueur = pdf.tampon.size();
+    pdf.longueur = pdf.plein;
     sortir(pdf, "0000000000 >>\nstream\n");
-    pdf.contenu = pdf.tampon.size();
+    pdf.contenu = pdf.plein;
     sortir(pdf, debutPage);
     pdf.echelle = echelleNormale;
     pdf.blancs = 0;
@@ -166,7 +182,7 @@ void fermerPage(Document& pdf) {
     pdf.blancs = 0;
     if (pdf.lignes == 0) return;
     sortir(pdf, "ET");
-    ecrireChiffres(pdf.tampon, pdf.longueur, pdf.tampon.size() - pdf.contenu, 10);
+    ecrireChiffres(pdf, pdf.longueur, pdf.plein - pdf.contenu, 10);
     sortir(pdf, "\nendstream\nendobj\n");
     const auto numero = static_cast<int>(pdf.objets.size()) - 1;
     debuterObjet(pdf, numero);
@@ -190,12 +206,14 @@ void placerLigne(Document& pdf, std::string_view ligne) {
     const long long e = echelle(ligne.size());
     if (e != pdf.echelle) {  // hundredths of a percent, written as a percentage
         sortir(pdf, std::to_string(e / 100) + ".00 Tz\n");
-        ecrireChiffres(pdf.tampon, pdf.tampon.size() - 6, static_cast<std::uint64_t>(e % 100), 2);
+        ecrireChiffres(pdf, pdf.plein - 6, static_cast<std::uint64_t>(e % 100), 2);
         pdf.echelle = e;
     }
-    pdf.tampon += '(';
-    echapper(pdf.tampon, ligne);
-    sortir(pdf, ")'\n");
+    char* const debut = place(pdf, 4 * ligne.size() + 4);
+    char* fin = chaineEn(debut, ligne);
+    *fin++ = '\'';
+    *fin++ = '\n';
+    pdf.plein += static_cast<std::size_t>(fin - debut);
     ++pdf.lignes;
 }
 
@@ -274,11 +292,11 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
     sortir(pdf, "<< /Title " + chaine(titre) + " /Producer " +
                     chaine("facturation " FACTURATION_VERSION) + " >>\nendobj\n");
 
-    const std::uint64_t xref = pdf.ecrits + pdf.tampon.size();
+    const std::uint64_t xref = pdf.ecrits + pdf.plein;
     sortir(pdf, "xref\n0 " + std::to_string(pdf.objets.size()) + "\n0000000000 65535 f \n");
     for (std::size_t i = 1; i < pdf.objets.size(); ++i) {
         sortir(pdf, "0000000000 00000 n \n");
-        ecrireChiffres(pdf.tampon, pdf.tampon.size() - 20, pdf.objets[i], 10);
+        ecrireChiffres(pdf, pdf.plein - 20, pdf.objets[i], 10);
         viderSiPlein(pdf);
     }
     sortir(pdf, "trailer\n<< /Size " + std::to_string(pdf.objets.size()) +
