@@ -41,9 +41,13 @@ void comparer(const std::uint8_t* choix, std::size_t nbChoix, const std::string&
         float reel = 0.0f, reelLu = 0.0f;
         char c = 0, cLu = 0;
         bool lu = false;
+        Mot vu;
+        // A mark now and then: the words read since stay in the window across refills.
+        if (i % 3 == 0) marquer(lecteur);
         switch (operation) {
             case 0:
-                lu = extraireMot(lecteur, motLu) == !(flux >> mot).fail();
+                lu = extraireMot(lecteur, vu) == !(flux >> mot).fail();
+                if (!lecteur.echec) motLu = ::texte(lecteur, vu);
                 break;
             case 1:
                 lu = extraireEntier(lecteur, entierLu) == !(flux >> entier).fail();

@@ -8,7 +8,7 @@ double enDouble(float valeur) {
 
 }  // namespace
 
-CategorieClient categorieClient(const std::string& type) {
+CategorieClient categorieClient(std::string_view type) {
     if (type == "membre") return CategorieClient::Membre;
     if (type == "vip") return CategorieClient::Vip;
     return CategorieClient::NonMembre;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 enum class CategorieClient { Membre, Vip, NonMembre };
 
@@ -38,7 +39,7 @@ struct LigneCalculee {
 };
 
 // "membre" and "vip", exactly and in lower case; any other word is a non-member.
-CategorieClient categorieClient(const std::string& type);
+CategorieClient categorieClient(std::string_view type);
 
 // The discount percentage; only the lowercase flag s marks the store's selection.
 float tauxRabais(CategorieClient categorie, char sel);

@@ -12,10 +12,10 @@ namespace {
 // Returns false when that happened.
 bool facturerClient(Lecteur& entree, std::ostream& sortie, const Client& client,
                     const std::string& dateFact, TotauxJour& totaux) {
-    const CategorieClient categorie = categorieClient(client.type);
+    const CategorieClient categorie = categorieClient(texte(entree, client.type));
     Facture facture;
-    ecrireEnteteFacture(sortie, totaux.nbFactures, dateFact, client.noClient, client.prenom,
-                        client.nom);
+    ecrireEnteteFacture(sortie, totaux.nbFactures, dateFact, client.noClient,
+                        texte(entree, client.prenom), texte(entree, client.nom));
     bool complet = true;
     Article article;
     for (int i = 0; i < client.nbArticle; ++i) {
@@ -25,8 +25,8 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie, const Client& client,
         }
         const LigneCalculee ligne =
             ajouterLigne(facture, categorie, article.qty, article.prix, article.sel);
-        ecrireLigneFacture(sortie, article.noArticle, article.description, article.qty,
-                           article.prix, ligne.sousTotal, article.sel,
+        ecrireLigneFacture(sortie, article.noArticle, texte(entree, article.description),
+                           article.qty, article.prix, ligne.sousTotal, article.sel,
                            static_cast<int>(ligne.tauxRabais), ligne.totalLigne);
     }
     calculerTaxes(facture);

@@ -32,14 +32,19 @@ const char* apresSigne(const char* p, const char* fin) {
 }
 
 // Makes at least voulu bytes readable from position, unless the data ends first: the bytes
-// not read yet move to the front of the buffer, which grows if it must. Returns how many
-// are readable.
+// from the mark on move to the front of the buffer, which doubles when they leave too little
+// room. Returns how many are readable.
 std::size_t remplir(Lecteur& lecteur, std::size_t voulu) {
-    const std::size_t disponible = lecteur.fin - lecteur.position;
-    std::memmove(lecteur.tampon.data(), lecteur.tampon.data() + lecteur.position, disponible);
-    lecteur.position = 0;
-    lecteur.fin = disponible;
-    if (lecteur.tampon.size() < voulu) lecteur.tampon.resize(voulu);
+    const std::size_t garde = lecteur.position - lecteur.marque;
+    std::memmove(lecteur.tampon.data(), lecteur.tampon.data() + lecteur.marque,
+                 lecteur.fin - lecteur.marque);
+    lecteur.fin -= lecteur.marque;
+    lecteur.position = garde;
+    lecteur.marque = 0;
+    voulu += garde;
+    if (lecteur.tampon.size() < voulu) {
+        lecteur.tampon.resize(std::max(voulu, 2 * lecteur.tampon.size()));
+    }
     while (lecteur.fin < voulu) {
         const std::streamsize lus = lecteur.source->sgetn(
             lecteur.tampon.data() + lecteur.fin,
@@ -62,7 +67,7 @@ inline std::size_t assurer(Lecteur& lecteur, std::size_t voulu) {
 
 // The next byte without taking it, or finDonnees (which sets finAtteinte).
 int regarder(Lecteur& lecteur) {
-    if (lecteur.position == lecteur.fin && assurer(lecteur, lecteur.tampon.size()) == 0) {
+    if (lecteur.position == lecteur.fin && assurer(lecteur, 1) == 0) {
         lecteur.finAtteinte = true;
         return finDonnees;
     }
@@ -197,18 +202,27 @@ void sauterBlancs(Lecteur& lecteur) {
     } while (regarder(lecteur) != finDonnees);
 }
 
-bool extraireMot(Lecteur& lecteur, std::string& mot) {
+void marquer(Lecteur& lecteur) {
+    lecteur.marque = lecteur.position;
+}
+
+std::string_view texte(const Lecteur& lecteur, Mot mot) {
+    return {lecteur.tampon.data() + lecteur.marque + mot.debut, mot.longueur};
+}
+
+bool extraireMot(Lecteur& lecteur, Mot& mot) {
     if (!debutChamp(lecteur)) return false;
-    mot.clear();
-    while (regarder(lecteur) != finDonnees) {
-        const char* const debut = lecteur.tampon.data() + lecteur.position;
+    const std::size_t debut = lecteur.position - lecteur.marque;
+    // Window by window, from the first byte, which a good field start has in the window.
+    do {
+        const char* const depart = lecteur.tampon.data() + lecteur.position;
         const char* const limite = lecteur.tampon.data() + lecteur.fin;
-        const char* p = debut;
+        const char* p = depart;
         while (p != limite && !blanc(static_cast<unsigned char>(*p))) ++p;
-        mot.append(debut, static_cast<std::size_t>(p - debut));
-        prendreSansBlanc(lecteur, static_cast<std::size_t>(p - debut));
+        prendreSansBlanc(lecteur, static_cast<std::size_t>(p - depart));
         if (p != limite) break;
-    }
+    } while (regarder(lecteur) != finDonnees);
+    mot = {debut, lecteur.position - lecteur.marque - debut};
     return true;
 }
 

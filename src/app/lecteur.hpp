@@ -15,6 +15,7 @@
 
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Lecteur {
@@ -22,12 +23,20 @@ struct Lecteur {
     std::vector<char> tampon;
     std::size_t position = 0;
     std::size_t fin = 0;
+    std::size_t marque = 0;      // the start of the record being read: refills keep it
     bool sourceEpuisee = false;  // source has nothing more to give
     bool finAtteinte = false;    // a read met the end of the data (the stream's eofbit)
     bool echec = false;          // an extraction failed (the stream's failbit)
     long long ligne = 1;         // the line of the next byte, from 1
     long long ligneDonnee = 1;   // the line of the last byte read that is not white space
     std::string nombre;          // the text of a float handed to strtof
+};
+
+// A word read: where it starts, counted from the mark, and its length. Its bytes stay in the
+// window, where they are read, instead of being copied.
+struct Mot {
+    std::size_t debut = 0;
+    std::size_t longueur = 0;
 };
 
 // The size of the read window: a field that runs past its end is read on after a refill.
@@ -38,13 +47,20 @@ constexpr std::size_t tailleFenetre = 1 << 16;
 // changes how often it refills: tests shrink it to a few bytes to reach every refill.
 Lecteur ouvrirLecteur(std::streambuf& source, std::size_t fenetre = tailleFenetre);
 
+// Marks the start of a record: the words read from here on stay readable until the next
+// mark. A refill keeps the record's bytes, and the window grows if a record does not fit it.
+void marquer(Lecteur& lecteur);
+
+// The text of a word read since the last mark; valid until the next extraction.
+std::string_view texte(const Lecteur& lecteur, Mot mot);
+
 // Skips white space, as std::ws does: meeting the end of the data sets finAtteinte; a
 // reader that is not good fails.
 void sauterBlancs(Lecteur& lecteur);
 
 // Each extraction returns false when it fails; the destination is then left unchanged for a
 // word and unspecified otherwise.
-bool extraireMot(Lecteur& lecteur, std::string& mot);
+bool extraireMot(Lecteur& lecteur, Mot& mot);
 bool extraireEntier(Lecteur& lecteur, int& valeur);
 bool extraireReel(Lecteur& lecteur, float& valeur);
 bool extraireCaractere(Lecteur& lecteur, char& valeur);

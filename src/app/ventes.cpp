@@ -1,11 +1,16 @@
 #include "app/ventes.hpp"
 
 bool lireEntete(Lecteur& entree, std::string& dateFact) {
-    for (int mot = 0; mot < 6; ++mot) extraireMot(entree, dateFact);
+    marquer(entree);
+    Mot mot;
+    for (int i = 0; i < 6; ++i) {
+        if (extraireMot(entree, mot)) dateFact.assign(texte(entree, mot));
+    }
     return !entree.echec;
 }
 
 Lecture lireClient(Lecteur& entree, Client& client) {
+    marquer(entree);
     sauterBlancs(entree);
     if (entree.finAtteinte) return Lecture::FinDesDonnees;
     const bool lu = extraireEntier(entree, client.noClient) &&
@@ -15,6 +20,7 @@ Lecture lireClient(Lecteur& entree, Client& client) {
 }
 
 bool lireArticle(Lecteur& entree, Article& article) {
+    marquer(entree);
     return extraireEntier(entree, article.noArticle) && extraireMot(entree, article.description) &&
            extraireEntier(entree, article.qty) && extraireReel(entree, article.prix) &&
            extraireCaractere(entree, article.sel);

@@ -6,17 +6,18 @@
 
 #include "app/lecteur.hpp"
 
+// The words of a record are read in place: texte gives them until the next record is read.
 struct Client {
     int noClient = 0;
-    std::string prenom;
-    std::string nom;
-    std::string type;
+    Mot prenom;
+    Mot nom;
+    Mot type;
     int nbArticle = 0;
 };
 
 struct Article {
     int noArticle = 0;
-    std::string description;
+    Mot description;
     int qty = 0;
     float prix = 0.0f;
     char sel = ' ';
