@@ -7,9 +7,9 @@
 #include <streambuf>
 #include <string>
 
+#include "app/ventes.hpp"
 #include "report/facture.hpp"
 #include "report/sommaire.hpp"
-#include "app/ventes.hpp"
 
 namespace {
 
