@@ -24,10 +24,11 @@ TEST(Champs, montantsCommeLeFluxLesEcrirait) {
             const std::uint32_t motif = bits(hasard);  // any float: tiny, huge, inf, NaN
             std::memcpy(&valeur, &motif, sizeof valeur);
         }
+        const int largeur = i % 18;  // too narrow for any amount, up to past the short path
         std::ostringstream flux;
-        flux << std::fixed << std::setprecision(2) << std::setw(12) << valeur;
-        Bloc texte = commencerBloc(memoire, 12 + tailleNombre);
-        ajouterMontant(texte, valeur, 12);
+        flux << std::fixed << std::setprecision(2) << std::setw(largeur) << valeur;
+        Bloc texte = commencerBloc(memoire, static_cast<std::size_t>(largeur) + tailleNombre);
+        ajouterMontant(texte, valeur, largeur);
         ASSERT_EQ(flux.str(), std::string(texte.debut, texte.fin)) << valeur;
         std::ostringstream ligne, attendu;
         const std::string description(static_cast<std::size_t>(i % 17), 'd');

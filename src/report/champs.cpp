@@ -81,8 +81,9 @@ Bloc commencerBloc(std::vector<char>& memoire, std::size_t taille) {
 // the nearest integer, a tie to the even one, gives the cents the stream would print, at a
 // fraction of the cost of a general fixed-point conversion.
 void ajouterMontant(Bloc& bloc, float valeur, int largeur) {
-    // Most amounts fit their field: its blanks first, then the digits in place.
-    if (largeur <= 16) {
+    // Most amounts fit their field: its blanks first, then the digits in place. A field of
+    // fewer than 4 columns holds no amount ("0.00").
+    if (largeur >= 4 && largeur <= 16) {
         char* const champ = bloc.fin;
         ajouterBlancs(bloc, static_cast<std::size_t>(largeur));
         if (montantEnPlace(bloc.fin, valeur, largeur)) return;

@@ -72,7 +72,7 @@ inline void ajouterChamp(Bloc& bloc, std::string_view valeur, int largeur, Cadra
 // is rounded to the nearest hundredth, an exact tie to the even hundredth (0.125: 0.12).
 void ajouterMontant(Bloc& bloc, float valeur, int largeur);
 
-// The same amount, not negative and within largeur columns (at most 16), written in place so
+// The same amount, not negative and within largeur columns (4 to 16), written in place so
 // that it ends just before finChamp, into blanks already laid out; false, with nothing
 // written, for any other amount, which the caller then appends as above.
 bool montantEnPlace(char* finChamp, float valeur, int largeur);
