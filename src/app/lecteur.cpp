@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int finDonnees = -1;
-
 // White space by table: one load per byte in the scanning loops instead of two comparisons.
 constexpr auto tableBlancs = [] {
     std::array<bool, 256> table{};
@@ -18,8 +16,8 @@ constexpr auto tableBlancs = [] {
     return table;
 }();
 
-bool blanc(int c) {
-    return c >= 0 && tableBlancs[static_cast<std::size_t>(c)];
+bool blanc(unsigned char c) {
+    return tableBlancs[c];
 }
 
 bool chiffre(char c) {
@@ -65,13 +63,10 @@ inline std::size_t assurer(Lecteur& lecteur, std::size_t voulu) {
     return remplir(lecteur, voulu);
 }
 
-// The next byte without taking it, or finDonnees (which sets finAtteinte).
-int regarder(Lecteur& lecteur) {
-    if (lecteur.position == lecteur.fin && assurer(lecteur, 1) == 0) {
-        lecteur.finAtteinte = true;
-        return finDonnees;
-    }
-    return static_cast<unsigned char>(lecteur.tampon[lecteur.position]);
+// At the end of the window: reads on; false, with finAtteinte set, once the data has ended.
+bool lireSuite(Lecteur& lecteur) {
+    lecteur.finAtteinte = lecteur.sourceEpuisee || remplir(lecteur, 1) == 0;
+    return !lecteur.finAtteinte;
 }
 
 // Takes n bytes that hold no white space, such as a number.
@@ -83,9 +78,10 @@ void prendreSansBlanc(Lecteur& lecteur, std::size_t n) {
 // What the stream's sentry does before a field: a reader that is not good fails; otherwise
 // white space is skipped, and meeting the end of the data fails.
 bool debutChamp(Lecteur& lecteur) {
-    // Fields are mostly apart by one blank, the field's first byte already in the window.
+    // Fields are mostly apart by one blank, the field's first byte already in the window (a
+    // reader that met the end of the data has no byte left in it).
     const std::size_t position = lecteur.position;
-    if (position + 1 < lecteur.fin && !lecteur.echec && !lecteur.finAtteinte) {
+    if (position + 1 < lecteur.fin && !lecteur.echec) {
         const char separateur = lecteur.tampon[position];
         if (blanc(static_cast<unsigned char>(separateur)) &&
             !blanc(static_cast<unsigned char>(lecteur.tampon[position + 1]))) {
@@ -199,7 +195,7 @@ void sauterBlancs(Lecteur& lecteur) {
         }
         lecteur.position = static_cast<std::size_t>(p - debut);
         if (p != limite) return;
-    } while (regarder(lecteur) != finDonnees);
+    } while (lireSuite(lecteur));
 }
 
 void marquer(Lecteur& lecteur) {
@@ -221,7 +217,7 @@ bool extraireMot(Lecteur& lecteur, Mot& mot) {
         while (p != limite && !blanc(static_cast<unsigned char>(*p))) ++p;
         prendreSansBlanc(lecteur, static_cast<std::size_t>(p - depart));
         if (p != limite) break;
-    } while (regarder(lecteur) != finDonnees);
+    } while (lireSuite(lecteur));
     mot = {debut, lecteur.position - lecteur.marque - debut};
     return true;
 }
