@@ -52,7 +52,8 @@ bool imprimerPdf(const std::string& fichierFacture, const std::string& fichierPd
     }
     // Binary: text mode would turn the line ends inside the file and move every offset.
     TamponEcrivain pdf;
-    // GCOVR_EXCL_BR_START: only another program can take the file away once it is written
+    // GCOVR_EXCL_BR_START: taille is below 0 only if another program takes the file away
+    // once it is written (a PDF that cannot be created is tested)
     if (taille <= 0 || !pdf.ouvrir(fichierPdf, true)) {
         // GCOVR_EXCL_BR_STOP
         signalerNonCree(messages, fichierPdf);

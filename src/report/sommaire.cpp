@@ -27,7 +27,7 @@ void ajouterCompte(Bloc& texte, std::string_view libelle, long long valeur, int 
 
 }  // namespace
 
-void ecrireSommaire(std::ostream& flux, std::string dateFact, long long nbFactures,
+void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
                     long long nbArticles, float montantAvantRabais, float montantRabais,
                     float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
                     long long nbNonMembre) {
