@@ -47,8 +47,9 @@ void lireUnArticle(benchmark::State& etat) {
     std::istringstream flux(texte);
     Lecteur entree = ouvrirLecteur(*flux.rdbuf());
     Article article;
+    Arret arret;
     for (auto _ : etat) {
-        if (!lireArticle(entree, article)) {
+        if (!lireArticle(entree, article, arret)) {
             etat.PauseTiming();
             flux.clear();
             flux.seekg(0);
@@ -71,9 +72,10 @@ void lireJournee(benchmark::State& etat) {
         std::string dateFact;
         Client client;
         Article article;
+        Arret arret;
         lireEntete(entree, dateFact);
-        while (lireClient(entree, client) == Lecture::Lu) {
-            for (int i = 0; i < client.nbArticle; ++i) lireArticle(entree, article);
+        while (lireClient(entree, client, arret) == Lecture::Lu) {
+            for (int i = 0; i < client.nbArticle; ++i) lireArticle(entree, article, arret);
         }
         benchmark::DoNotOptimize(article);
     }

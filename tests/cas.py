@@ -13,7 +13,13 @@ TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : 
 ECHAPPES = {"n": "\n", "t": "\t", "f": "\f", "r": "\r", "\\": "\\", "{": "{"}
 
 
-def octets(texte):
+def octets(texte):  # {N*TEXT} is TEXT N times, made as bytes: a large file costs no regex
+    parts = re.split(r"\{(\d+)\*([^{}]*)\}", texte)
+    return b"".join(simples(t) + simples(r) * int(n) for t, n, r in
+                    zip(parts[::3], parts[1::3] + ["0"], parts[2::3] + [""]))
+
+
+def simples(texte):
     texte = re.sub("|".join(map(re.escape, TEXTES)), lambda m: TEXTES[m.group()], texte)
     return re.sub(r"\\(x[0-9A-Fa-f]{2}|.)", lambda m: chr(int(m.group(1)[1:], 16))
                   if len(m.group(1)) == 3 else ECHAPPES[m.group(1)], texte).encode("latin-1")
@@ -111,6 +117,12 @@ def difference(titre, attendu, obtenu):  # a diff of the lines, bytes escaped
             ] if obtenu != attendu else []
 
 
+def tube_ferme():  # a pipe nobody reads: every write to it fails
+    lecture, ecriture = os.pipe()
+    os.close(lecture)
+    return ecriture
+
+
 def limiter():  # a runaway program must not fill the disk: files stop at 256 MB
     resource.setrlimit(resource.RLIMIT_FSIZE, (1 << 28, 1 << 28))
 
@@ -147,26 +159,35 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
         elif verbe == "entree":
             mode, entree = reste, lignes
         elif verbe == "vers":  # standard output or error a file, such as /dev/full
-            flux[nom.split()[0]] = open(nom.split()[1], "wb")
+            flux[nom.split()[0]] = (tube_ferme() if nom.split()[1] == "tube-ferme" else
+                                    open(nom.split()[1], "wb"))
         elif verbe == "environnement":  # VAR=VALUE sets, VAR alone unsets
             variables.update((v.split("=", 1) + [None])[:2] for v in shlex.split(reste))
         else:
-            attendus["statut" if verbe == "statut" else titre] = (
-                reste.encode() if verbe == "statut" else contenu)
+            attendus[verbe if verbe in ("statut", "memoire") else titre] = (
+                reste.encode() if verbe in ("statut", "memoire") else contenu)
     if (mode == "terminal" or "posix" in attendus) and fin_de_ligne != b"\n":
         sys.exit(77)
+    pic = os.path.join(dossier, "..", os.path.basename(dossier) + ".pic")  # not in the folder
+    if "memoire" in attendus and fin_de_ligne == b"\n":  # measured by tests/pic_memoire
+        commande = [os.environ["FACTURATION_PIC_MEMOIRE"], pic] + commande
     # A terminal shows the store's bytes unless the case names another charset.
     environnement = dict(os.environ, **({"LC_ALL": "C"} if mode == "terminal" else {}))
     environnement = {k: v for k, v in dict(environnement, **variables).items() if v is not None}
     sortie, erreurs, statut = (
         terminal(commande, dossier, entree, environnement) if mode == "terminal" else
         lancer(commande, dossier, mode, corps(entree), environnement, **flux))
+    if "memoire" in attendus and fin_de_ligne == b"\n":
+        kilo = int(open(pic).read())
+        os.remove(pic)
+        if kilo > int(attendus["memoire"]) * 1024:
+            fautes.append("peak memory %d kB, above %s MB" % (kilo, attendus["memoire"].decode()))
     obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
     for titre, attendu in attendus.items():
         verbe, _, nom = titre.partition(" ")
         nom, _, comme = nom.partition(" < ")[0].partition(" comme ")
         fichier = os.path.join(dossier, nom)
-        if verbe == "posix":
+        if verbe in ("posix", "memoire"):
             continue
         if verbe == "absent":
             fautes += ["%s exists" % nom] if os.path.lexists(fichier) else []

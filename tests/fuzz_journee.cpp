@@ -16,14 +16,16 @@ std::string facturer(const std::string& ventes, std::size_t fenetre) {
     std::ostringstream sortie, console, pdf;
     std::string dateFact;
     facturerJournee(entree, sortie, console, console, "vente.txt", dateFact, "\x82", fenetre);
+    // An invoice taken back leaves its bytes past the end, as a file does before it is cut.
+    const std::string factures = sortie.str().substr(0, std::size_t(sortie.tellp()));
     // The PDF of the invoices, then of the sales file's own bytes: any text at all.
-    for (const std::string& texte : {sortie.str(), ventes}) {
+    for (const std::string& texte : {factures, ventes}) {
         std::stringbuf source(texte);
         ecrireFacturesPdf(pdf, source, texte.size(), dateFact, fenetre);
     }
     // A report always tells the date it found.
     if (console.str().rfind("La date dans le fichier est : ", 0) != 0) __builtin_trap();
-    return sortie.str() + console.str() + pdf.str();
+    return factures + console.str() + pdf.str();
 }
 
 }  // namespace

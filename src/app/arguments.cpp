@@ -74,5 +74,5 @@ void ecrireVersion(std::ostream& flux) {
 }
 
 void ecrireErreur(std::ostream& flux, const std::string& erreur) {
-    flux << "facturation: " << erreur << " (voir facturation --help)\n";
+    flux << erreur + " (voir facturation --help)\n";
 }

@@ -20,7 +20,8 @@ struct Arguments {
 // makes it Dates. -q without a date is an error: the dialogue cannot be quiet.
 Arguments lireArguments(int argc, const char* const argv[]);
 
-// The usage, the version line, the one-line error of a command line that cannot be done.
+// The usage, the version line, the one-line error of a command line that cannot be done
+// (without the program's name, which standard error's stream puts in front of it).
 void ecrireAide(std::ostream& flux);
 void ecrireVersion(std::ostream& flux);
 void ecrireErreur(std::ostream& flux, const std::string& erreur);

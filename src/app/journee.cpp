@@ -7,22 +7,18 @@
 
 namespace {
 
-// Writes one client's invoice and counts it in the day. Reading stops at an item record
-// that cannot be read whole: it is left out and the invoice is closed on the lines read.
-// Returns false when that happened.
+// Writes one client's invoice; counts it in the day only once every item record has been
+// read. False, with arret, at an item record that cannot be read whole: what was written of
+// the invoice is then to be taken back.
 bool facturerClient(Lecteur& entree, std::ostream& sortie, const Client& client,
-                    const std::string& dateFact, TotauxJour& totaux) {
+                    const std::string& dateFact, TotauxJour& totaux, Arret& arret) {
     const CategorieClient categorie = categorieClient(texte(entree, client.type));
     Facture facture;
     ecrireEnteteFacture(sortie, totaux.nbFactures, dateFact, client.noClient,
                         texte(entree, client.prenom), texte(entree, client.nom));
-    bool complet = true;
     Article article;
     for (int i = 0; i < client.nbArticle; ++i) {
-        if (!lireArticle(entree, article)) {
-            complet = false;
-            break;
-        }
+        if (!lireArticle(entree, article, arret)) return false;
         const LigneCalculee ligne =
             ajouterLigne(facture, categorie, article.qty, article.prix, article.sel);
         ecrireLigneFacture(sortie, article.noArticle, texte(entree, article.description),
@@ -33,15 +29,35 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie, const Client& client,
     ecrirePiedFacture(sortie, facture.sousTotalFacture, facture.tps, facture.tvq,
                       facture.totalFacture, facture.nbArticleFacture, facture.rabaisFacture);
     ajouterFacture(totaux, facture, categorie);
-    return complet;
+    return true;
 }
 
-// The rest of the file is lost: the operator is told where to look.
-void signalerArret(const Lecteur& entree, std::ostream& alertes, const std::string& fichierVente,
-                   const std::string& endroit) {
-    alertes << "attention : le fichier \"" << fichierVente << "\", ligne " << ligneArret(entree)
-            << " : donnee illisible " << endroit << " ; la suite est ignoree" << std::endl;
+// The text of a field that cannot be read, as the operator's terminal may show it: a sales
+// file must not steer it with control bytes.
+std::string montrer(const std::string& texte) {
+    std::string montre = texte.substr(0, longueurTexteArret);
+    for (char& c : montre) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    }
+    return texte.size() > longueurTexteArret ? montre + "..." : montre;
 }
+
+// The rest of the file is lost: the operator is told the line, the field, what stands there
+// and where it is in the day, so as to mend it. The line goes out whole, at once.
+void signalerArret(std::ostream& alertes, const std::string& fichierVente, long long ligne,
+                   const std::string& cause, const std::string& suite) {
+    alertes << "attention : le fichier \"" + fichierVente + "\", ligne " + std::to_string(ligne) +
+                   " : " + cause + " ; " + suite + "\n"
+            << std::flush;
+}
+
+std::string causeArret(const Arret& arret, const std::string& endroit) {
+    const std::string quoi =
+        arret.finDuFichier ? "fin du fichier" : "illisible \"" + montrer(arret.texte) + "\"";
+    return std::string(arret.champ) + " " + quoi + " " + endroit;
+}
+
+const std::string suiteIgnoree = "la suite est ignoree";
 
 }  // namespace
 
@@ -53,28 +69,44 @@ bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& c
     console << "La date dans le fichier est : " << dateFact << std::endl;
 
     Client client;
-    Lecture lecture = enteteLu ? lireClient(lecteur, client) : Lecture::Illisible;
-    if (lecture != Lecture::Lu) {
-        if (lecture == Lecture::Illisible) {
-            signalerArret(lecteur, alertes, fichierVente,
-                          enteteLu ? "avant la premiere facture" : "dans l'en-tete");
+    Arret arret;
+    Lecture lecture = Lecture::Illisible;
+    if (!enteteLu) {
+        signalerArret(alertes, fichierVente, lecteur.ligneDonnee,
+                      "donnee illisible dans l'en-tete", suiteIgnoree);
+    } else if ((lecture = lireClient(lecteur, client, arret)) == Lecture::Illisible) {
+        signalerArret(alertes, fichierVente, arret.ligne,
+                      causeArret(arret, "avant la premiere facture"), suiteIgnoree);
+    }
+    TotauxJour totaux;
+    while (lecture == Lecture::Lu) {
+        // A client whose items cannot all be read gets no invoice: one that looks complete
+        // with a wrong total could be handed to the client.
+        const std::ostream::pos_type debutFacture = sortie.tellp();
+        if (!facturerClient(lecteur, sortie, client, dateFact, totaux, arret)) {
+            sortie.seekp(debutFacture);
+            lecture = Lecture::Illisible;
+            signalerArret(alertes, fichierVente, arret.ligne,
+                          causeArret(arret, "dans les articles du client " +
+                                                std::to_string(client.noClient)),
+                          "sa facture n'est pas ecrite, " + suiteIgnoree);
+            break;
         }
+        const int noClient = client.noClient;
+        lecture = lireClient(lecteur, client, arret);
+        if (lecture == Lecture::Illisible) {
+            signalerArret(alertes, fichierVente, arret.ligne,
+                          causeArret(arret, "apres la facture " +
+                                                std::to_string(totaux.nbFactures - 1) +
+                                                " (client " + std::to_string(noClient) + ")"),
+                          suiteIgnoree);
+        }
+    }
+    if (totaux.nbFactures == 0) {
         console << std::endl
                 << "Aucun n'achat n'a " << eAigu << "t" << eAigu << " effectu" << eAigu
                 << " pour cette date" << std::endl;
         return lecture == Lecture::FinDesDonnees;
-    }
-    TotauxJour totaux;
-    while (lecture == Lecture::Lu) {
-        const long long noFacture = totaux.nbFactures;
-        const int noClient = client.noClient;
-        const bool complet = facturerClient(lecteur, sortie, client, dateFact, totaux);
-        lecture = complet ? lireClient(lecteur, client) : Lecture::Illisible;
-        if (lecture == Lecture::Illisible) {
-            signalerArret(lecteur, alertes, fichierVente,
-                          "apres la facture " + std::to_string(noFacture) + " (client " +
-                              std::to_string(noClient) + ")");
-        }
     }
     ecrireSommaire(sortie, dateFact, totaux.nbFactures, totaux.nbArticles,
                    totaux.montantAvantRabais, totaux.montantRabais, totaux.montantTaxes,

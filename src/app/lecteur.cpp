@@ -185,7 +185,10 @@ void sauterBlancs(Lecteur& lecteur) {
         lecteur.echec = true;
         return;
     }
-    // Window by window: a run of blanks may cross a refill.
+    // Window by window: a run of blanks may cross a refill. Once a window holds nothing but
+    // blanks from where the run began, those are counted and dropped: nothing refers to
+    // them, and a record cut by megabytes of blanks must not make the window grow.
+    const std::size_t debutBlancs = lecteur.position;
     do {
         const char* const debut = lecteur.tampon.data();
         const char* p = debut + lecteur.position;
@@ -195,6 +198,7 @@ void sauterBlancs(Lecteur& lecteur) {
         }
         lecteur.position = static_cast<std::size_t>(p - debut);
         if (p != limite) return;
+        lecteur.position = lecteur.fin = debutBlancs;
     } while (lireSuite(lecteur));
 }
 
@@ -262,4 +266,27 @@ bool extraireCaractere(Lecteur& lecteur, char& valeur) {
     valeur = lecteur.tampon[lecteur.position];
     prendreSansBlanc(lecteur, 1);
     return true;
+}
+
+bool finDeNombre(Lecteur& lecteur) {
+    lecteur.echec = !lecteur.finAtteinte &&
+                    !blanc(static_cast<unsigned char>(lecteur.tampon[lecteur.position]));
+    return !lecteur.echec;
+}
+
+std::string_view champApres(Lecteur& lecteur, std::size_t depuis, std::size_t n) {
+    std::size_t debut = lecteur.marque + depuis;
+    while (debut < lecteur.fin && blanc(static_cast<unsigned char>(lecteur.tampon[debut]))) {
+        ++debut;
+    }
+    if (debut == lecteur.fin) return {};
+    // The field may run past the window: read on from its first byte, which the mark keeps.
+    lecteur.position = debut;
+    const std::size_t disponible = std::min(remplir(lecteur, n), n);
+    const char* const champ = lecteur.tampon.data() + lecteur.position;
+    std::size_t longueur = 0;
+    while (longueur < disponible && !blanc(static_cast<unsigned char>(champ[longueur]))) {
+        ++longueur;
+    }
+    return {champ, longueur};
 }

@@ -64,3 +64,12 @@ bool extraireMot(Lecteur& lecteur, Mot& mot);
 bool extraireEntier(Lecteur& lecteur, int& valeur);
 bool extraireReel(Lecteur& lecteur, float& valeur);
 bool extraireCaractere(Lecteur& lecteur, char& valeur);
+
+// After a number has been extracted: true when white space or the end of the data follows
+// it. Otherwise the reader fails, as on a field that cannot be read: "39,50" is no price.
+bool finDeNombre(Lecteur& lecteur);
+
+// After a failed read: the first n bytes at most of the field that begins at or after depuis
+// (counted from the mark), up to the next white space; empty when only white space is left.
+// It reads on as far as it needs: the reader is of no use for anything else afterwards.
+std::string_view champApres(Lecteur& lecteur, std::size_t depuis, std::size_t n);

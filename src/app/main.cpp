@@ -8,6 +8,7 @@
 
 #include "app/arguments.hpp"
 #include "app/rapport.hpp"
+#include "util/console.hpp"
 #include "util/dialogue.hpp"
 #include "util/prefixe.hpp"
 
@@ -48,9 +49,7 @@ int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, bool pdf) {
 // error. Status 1 when a date could not be done whole. Quiet, nothing goes to standard
 // output (a stream without buffer drops what it is given).
 int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
-                  TamponEcrivain& sortie, bool pdf, bool muet) {
-    TamponPrefixe prefixe(*std::cerr.rdbuf(), "facturation: ");
-    std::ostream erreurs(&prefixe);
+                  TamponEcrivain& sortie, std::ostream& erreurs, bool pdf, bool muet) {
     std::ostream silence(nullptr);
     const Canaux canaux{muet ? silence : std::cout, erreurs, eAiguConsole()};
     std::string dateFact;
@@ -66,34 +65,39 @@ int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
 
 // Standard output that could not be written (a full disk, a closed pipe) is a failure, not
 // a success, as GNU tools have it: checked once everything is written.
-int verifierSortie(int statut) {
+int verifierSortie(int statut, std::ostream& erreurs) {
     // Both calls always: an error may have come with an earlier flush (std::cout writes
     // through the C library's stdout, which keeps it).
     if ((std::fflush(stdout) | std::ferror(stdout)) == 0) return statut;
-    std::cerr << "facturation: la sortie standard ne peut pas etre ecrite\n";
+    erreurs << "la sortie standard ne peut pas etre ecrite\n";
     return 1;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    ignorerSortieFermee();
+    // Every line on standard error names the program, and goes out in one write.
+    TamponPrefixe prefixe(*std::cerr.rdbuf(), "facturation: ");
+    std::ostream erreurs(&prefixe);
     const Arguments arguments = lireArguments(argc, argv);
     if (arguments.action == Action::Erreur) {
-        ecrireErreur(std::cerr, arguments.erreur);
+        ecrireErreur(erreurs, arguments.erreur);
         return 2;
     }
     if (arguments.action == Action::Aide) {
         ecrireAide(std::cout);
-        return verifierSortie(0);
+        return verifierSortie(0, erreurs);
     }
     if (arguments.action == Action::Version) {
         ecrireVersion(std::cout);
-        return verifierSortie(0);
+        return verifierSortie(0, erreurs);
     }
 
     std::ifstream entree;
     TamponEcrivain sortie;
     if (arguments.action == Action::Dialogue) return dialoguer(entree, sortie, arguments.pdf);
     return verifierSortie(
-        facturerDates(arguments.dates, entree, sortie, arguments.pdf, arguments.muet));
+        facturerDates(arguments.dates, entree, sortie, erreurs, arguments.pdf, arguments.muet),
+        erreurs);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/lecteur.hpp"
 
@@ -29,16 +30,27 @@ enum class Lecture {
     Illisible       // a field could not be read, or the data ended inside the record
 };
 
+// Longest text of a field that cannot be read kept for the warning; one byte more tells
+// that it goes on.
+constexpr std::size_t longueurTexteArret = 30;
+
+// Where a record stopped: the field that could not be read, the line (from 1) of its first
+// byte, and its first bytes up to the next white space (longueurTexteArret + 1 at most);
+// when the data ended before the field, no text and the last line holding data.
+struct Arret {
+    std::string_view champ;
+    long long ligne = 0;
+    bool finDuFichier = false;
+    std::string texte;
+};
+
 // Reads the six words of the head into dateFact, so that the last word read stays there;
 // false when the head holds fewer than six words.
 bool lireEntete(Lecteur& entree, std::string& dateFact);
 
-// Reads one client record.
-Lecture lireClient(Lecteur& entree, Client& client);
+// Reads one client record; on Illisible, arret says where it stopped.
+Lecture lireClient(Lecteur& entree, Client& client, Arret& arret);
 
-// Reads one item record; false at the end of the data or on a field that cannot be read.
-bool lireArticle(Lecteur& entree, Article& article);
-
-// After a failed read: the line (from 1) of the field that could not be read, or, when
-// the data ended too early, the last line holding data.
-long long ligneArret(const Lecteur& entree);
+// Reads one item record; false, with arret, at the end of the data or on a field that
+// cannot be read.
+bool lireArticle(Lecteur& entree, Article& article, Arret& arret);

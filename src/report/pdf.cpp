@@ -231,13 +231,15 @@ void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne) {
 }
 
 // Hands every line of texte to lireLigne. A line that runs past the bytes read is moved to
-// the front of the buffer, which grows when one line fills it.
-void lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille,
+// the front of the buffer, which grows when one line fills it. False when texte gave out
+// before taille bytes.
+bool lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille,
                std::size_t tailleLecture) {
     std::vector<char> lu(std::max<std::size_t>(tailleLecture, 1));
     std::size_t debut = 0;
     std::size_t fin = 0;
-    for (std::uint64_t reste = taille;;) {
+    std::uint64_t reste = taille;
+    for (;;) {
         const auto demande =
             static_cast<std::streamsize>(std::min<std::uint64_t>(reste, lu.size() - fin));
         const std::streamsize n = demande > 0 ? texte.sgetn(lu.data() + fin, demande) : 0;
@@ -259,11 +261,12 @@ void lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille,
         debut = 0;
     }
     lireLigne(pdf, std::string_view(lu.data() + debut, fin - debut), false);
+    return reste == 0;
 }
 
 }  // namespace
 
-void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
+bool ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
                        std::string_view titre, std::size_t tailleLecture) {
     Document pdf;
     pdf.sortie = flux.rdbuf();
@@ -276,7 +279,7 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
            "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>\n"
            "endobj\n");
 
-    lireTexte(pdf, texte, taille, tailleLecture);
+    const bool toutLu = lireTexte(pdf, texte, taille, tailleLecture);
     fermerPage(pdf);
 
     const std::size_t nbPages = (pdf.objets.size() - premierObjetPage) / 2;
@@ -304,4 +307,5 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
                     "\n%%EOF\n");
     vider(pdf);
     if (pdf.echec) flux.setstate(std::ios_base::badbit);
+    return toutLu;
 }

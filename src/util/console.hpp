@@ -1,8 +1,9 @@
-// The few calls to the system that the console utilities make, on standard input and output;
-// one implementation per platform (console_posix.cpp, console_windows.cpp).
+// The few calls to the system that the program makes: on standard input and output, and to
+// cut a file back; one implementation per platform (console_posix.cpp, console_windows.cpp).
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 
 // Reads up to taille bytes: the count read, 0 at the end of input or on an error.
 std::size_t lireEntreeStandard(char* tampon, std::size_t taille);
@@ -28,3 +29,10 @@ enum class JeuConsole { Cp850, Latin1, Utf8 };
 // LC_CTYPE, then LANG), read from the variables alone so that no locale is set; on Windows,
 // the console's output code page. A charset it does not know is taken as Cp850.
 JeuConsole jeuConsole();
+
+// A reader that has gone (a closed pipe) makes writes to standard output fail instead of
+// ending the program: every date is still done, and the failure told at the end.
+void ignorerSortieFermee();
+
+// Cuts fichier, unbuffered, at its current position; false when it cannot be cut.
+bool tronquerFichier(std::FILE* fichier);

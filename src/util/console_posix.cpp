@@ -1,3 +1,4 @@
+#include <signal.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -54,4 +55,13 @@ JeuConsole jeuConsole() {
     if (jeu == "UTF8") return JeuConsole::Utf8;
     if (jeu == "ISO88591" || jeu == "ISO885915" || jeu == "CP1252") return JeuConsole::Latin1;
     return JeuConsole::Cp850;
+}
+
+void ignorerSortieFermee() {
+    ::signal(SIGPIPE, SIG_IGN);
+}
+
+bool tronquerFichier(std::FILE* fichier) {
+    const off_t position = ::ftello(fichier);
+    return position >= 0 && ::ftruncate(::fileno(fichier), position) == 0;
 }

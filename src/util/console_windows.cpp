@@ -43,3 +43,10 @@ JeuConsole jeuConsole() {
             return JeuConsole::Cp850;
     }
 }
+
+void ignorerSortieFermee() {}  // no signal there: the write fails
+
+bool tronquerFichier(std::FILE* fichier) {
+    const __int64 position = ::_ftelli64(fichier);
+    return position >= 0 && ::_chsize_s(::_fileno(fichier), position) == 0;
+}

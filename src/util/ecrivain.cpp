@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "util/console.hpp"
+
 TamponEcrivain::TamponEcrivain(std::size_t taille) {
     for (std::vector<char>& tampon : tampons_) tampon.resize(std::max<std::size_t>(taille, 1));
 }
@@ -18,6 +20,9 @@ bool TamponEcrivain::ouvrir(const std::string& nom, bool binaire) {
     echec_ = false;
     fini_ = false;
     courant_ = 0;
+    debutCourant_ = 0;
+    marque_ = 0;
+    marqueFichierDe_ = static_cast<std::uint64_t>(-1);
     setp(tampons_[0].data(), tampons_[0].data() + tampons_[0].size());
     ecrivain_ = std::thread(&TamponEcrivain::ecrire, this);
     return true;
@@ -47,6 +52,11 @@ void TamponEcrivain::passer() {
         std::unique_lock<std::mutex> verrou(verrou_);
         signal_.wait(verrou, [this] { return aEcrire_ == 0; });
         aEcrire_ = plein;
+        marqueAEcrire_ = marque_ >= debutCourant_ && marque_ - debutCourant_ < plein
+                             ? static_cast<std::size_t>(marque_ - debutCourant_)
+                             : aucuneMarque;
+        if (marqueAEcrire_ != aucuneMarque) marqueFichierDe_ = marque_;
+        debutCourant_ += plein;
         courant_ = 1 - courant_;
         verrou.unlock();
         signal_.notify_all();
@@ -63,9 +73,20 @@ void TamponEcrivain::ecrire() {
         // The buffer handed over is the one the program is not filling.
         const std::vector<char>& tampon = tampons_[1 - courant_];
         const std::size_t taille = aEcrire_;
+        const std::size_t marque = marqueAEcrire_;
         const bool echec = echec_;
         verrou.unlock();
-        const bool ecrit = echec || std::fwrite(tampon.data(), 1, taille, fichier_) == taille;
+        bool ecrit = echec;
+        if (!echec && marque != aucuneMarque) {
+            // In two parts, to learn where the mark falls in the file: in text mode on
+            // Windows, a line end there takes two bytes.
+            ecrit = std::fwrite(tampon.data(), 1, marque, fichier_) == marque &&
+                    std::fgetpos(fichier_, &marqueFichier_) == 0 &&
+                    std::fwrite(tampon.data() + marque, 1, taille - marque, fichier_) ==
+                        taille - marque;
+        } else if (!echec) {
+            ecrit = std::fwrite(tampon.data(), 1, taille, fichier_) == taille;
+        }
         verrou.lock();
         echec_ = echec_ || !ecrit;
         aEcrire_ = 0;
@@ -92,4 +113,36 @@ std::streamsize TamponEcrivain::xsputn(const char* texte, std::streamsize n) {
         reste -= part;
     }
     return n;
+}
+
+TamponEcrivain::pos_type TamponEcrivain::seekoff(off_type decalage, std::ios_base::seekdir depart,
+                                                 std::ios_base::openmode mode) {
+    if (decalage != 0 || depart != std::ios_base::cur || mode != std::ios_base::out ||
+        fichier_ == nullptr) {
+        return pos_type(off_type(-1));
+    }
+    marque_ = debutCourant_ + static_cast<std::uint64_t>(pptr() - pbase());
+    return pos_type(static_cast<off_type>(marque_));
+}
+
+TamponEcrivain::pos_type TamponEcrivain::seekpos(pos_type position, std::ios_base::openmode mode) {
+    const auto cible = static_cast<std::uint64_t>(static_cast<off_type>(position));
+    if (mode != std::ios_base::out || fichier_ == nullptr || cible != marque_) {
+        return pos_type(off_type(-1));
+    }
+    std::vector<char>& tampon = tampons_[courant_];
+    if (cible < debutCourant_) {
+        // Already handed to the writer: once it has written it, the file goes back to the
+        // mark and loses what follows. A file that cannot (a pipe) is not what it should be.
+        std::unique_lock<std::mutex> verrou(verrou_);
+        signal_.wait(verrou, [this] { return aEcrire_ == 0; });
+        echec_ = echec_ || marqueFichierDe_ != cible ||
+                 std::fsetpos(fichier_, &marqueFichier_) != 0 || !tronquerFichier(fichier_);
+        debutCourant_ = cible;
+        setp(tampon.data(), tampon.data() + tampon.size());
+        return position;
+    }
+    setp(tampon.data(), tampon.data() + tampon.size());
+    pbump(static_cast<int>(cible - debutCourant_));
+    return position;
 }

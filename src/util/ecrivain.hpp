@@ -2,9 +2,14 @@
 // is being written, so that the system's copies of a large invoice file overlap the
 // formatting. The file is opened as an output file stream opens it: in text mode (CR LF line
 // ends on Windows) or in binary mode.
+//
+// Telling the position (tellp) marks it; seeking back (seekp) to the position last told
+// drops everything written since, from the buffers or from the file, which is cut back there:
+// an invoice that cannot be finished is taken back without being held in memory.
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
 #include <cstdio>
 #include <mutex>
 #include <streambuf>
@@ -28,6 +33,9 @@ class TamponEcrivain : public std::streambuf {
   protected:
     int_type overflow(int_type c) override;
     std::streamsize xsputn(const char* texte, std::streamsize n) override;
+    pos_type seekoff(off_type decalage, std::ios_base::seekdir depart,
+                     std::ios_base::openmode mode) override;
+    pos_type seekpos(pos_type position, std::ios_base::openmode mode) override;
 
   private:
     void passer();
@@ -42,4 +50,13 @@ class TamponEcrivain : public std::streambuf {
     std::size_t aEcrire_ = 0;  // bytes of the other buffer handed over; 0: the writer waits
     bool fini_ = false;
     bool echec_ = false;
+    // Positions count the bytes given to the buffer since the file was opened.
+    std::uint64_t debutCourant_ = 0;  // the position of the current buffer's first byte
+    std::uint64_t marque_ = 0;        // the position last told
+    // Where the mark is in the buffer handed over (aucuneMarque: elsewhere), and where the
+    // writer found it in the file, for marqueFichierDe_.
+    static constexpr std::size_t aucuneMarque = static_cast<std::size_t>(-1);
+    std::size_t marqueAEcrire_ = aucuneMarque;
+    std::fpos_t marqueFichier_{};
+    std::uint64_t marqueFichierDe_ = static_cast<std::uint64_t>(-1);
 };
