@@ -1,14 +1,26 @@
 // The two-buffer writer with buffers of a few bytes, so that almost every write hands one
-// over: the file holds the bytes in their order, whichever way they came; onto a full
-// device, closing says that a write failed.
+// over: the file holds the bytes in their order, whichever way they came; an invoice taken
+// back goes, from the buffers or from the file; onto a full device, closing says that a
+// write failed. The prefixed stream of standard error writes each line at once.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 
 #include "util/ecrivain.hpp"
+#include "util/prefixe.hpp"
+
+namespace {
+
+std::string lire(const std::string& nom) {
+    std::ifstream lu(nom, std::ios_base::binary);
+    return std::string(std::istreambuf_iterator<char>(lu), {});
+}
+
+}  // namespace
 
 TEST(Ecrivain, petitsTamponsDansLOrdre) {
     std::string attendu;
@@ -24,12 +36,52 @@ TEST(Ecrivain, petitsTamponsDansLOrdre) {
             for (const char c : attendu.substr(i + 5, 5)) flux.put(c);  // byte by byte
         }
         EXPECT_TRUE(tampon.fermer());
-        std::ifstream lu(nom, std::ios_base::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(lu), {}), attendu) << taille;
+        EXPECT_EQ(lire(nom), attendu) << taille;
     }
     std::remove(nom.c_str());
     TamponEcrivain plein(16);
     ASSERT_TRUE(plein.ouvrir("/dev/full"));
     std::ostream(&plein) << attendu;
     EXPECT_FALSE(plein.fermer());
+}
+
+// What follows the mark is taken back whether it is still in the buffer, handed over, or
+// written: the file is cut back there, once or twice in a file, and then goes on.
+TEST(Ecrivain, repriseALaMarque) {
+    const std::string nom = ::testing::TempDir() + "reprise.txt";
+    for (const std::size_t taille : {1, 3, 16, 4096}) {
+        for (const std::size_t repris : {0, 2, 15, 100}) {
+            TamponEcrivain tampon(taille);
+            ASSERT_TRUE(tampon.ouvrir(nom));
+            std::ostream flux(&tampon);
+            for (const char* garde : {"debut\n", "milieu\n"}) {
+                flux << garde;
+                const std::ostream::pos_type marque = flux.tellp();
+                flux << std::string(repris, 'x');
+                EXPECT_TRUE(flux.seekp(marque)) << taille << " " << repris;
+            }
+            flux.seekp(0);  // not the mark: refused
+            flux.clear();
+            flux << "fin";
+            EXPECT_TRUE(tampon.fermer());
+            EXPECT_EQ(lire(nom), "debut\nmilieu\nfin") << taille << " " << repris;
+        }
+    }
+    std::remove(nom.c_str());
+}
+
+TEST(Prefixe, uneEcritureParLigne) {
+    struct Compte : std::stringbuf {
+        int ecritures = 0;
+        std::streamsize xsputn(const char* texte, std::streamsize n) override {
+            ++ecritures;
+            return std::stringbuf::xsputn(texte, n);
+        }
+    } cible;
+    {
+        TamponPrefixe prefixe(cible, "facturation: ");
+        std::ostream(&prefixe) << "ligne " << 1 << '\n' << "ligne " << 2 << std::endl << "fin";
+        EXPECT_EQ(cible.ecritures, 2);
+    }
+    EXPECT_EQ(cible.str(), "facturation: ligne 1\nfacturation: ligne 2\nfacturation: fin");
 }

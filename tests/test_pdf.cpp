@@ -1,6 +1,6 @@
 // The PDF printer on thousands of pages, past the size at which its output is handed over:
-// reading never goes past the size it is given, and a write that fails marks the stream bad
-// with nothing written after it.
+// reading never goes past the size it is given nor stops short of it unseen, and a write
+// that fails marks the stream bad with nothing written after it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -42,6 +42,10 @@ TEST(Pdf, tailleEtEcritureQuiEchoue) {
     Borne borne(100000);
     EXPECT_EQ(pdf(texte, texte.size(), &borne), "bad");
     EXPECT_EQ(borne.ecritures, 1);
+    // A text that gives out before its size (a read error) is told.
+    std::stringbuf court(texte);
+    std::ostringstream resultat;
+    EXPECT_FALSE(ecrireFacturesPdf(resultat, court, texte.size() + 1, "titre"));
 }
 
 // Every byte of a line, at every place in an eight-byte word, goes into the page's string as a

@@ -95,11 +95,11 @@ bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& c
         const int noClient = client.noClient;
         lecture = lireClient(lecteur, client, arret);
         if (lecture == Lecture::Illisible) {
-            signalerArret(alertes, fichierVente, arret.ligne,
-                          causeArret(arret, "apres la facture " +
-                                                std::to_string(totaux.nbFactures - 1) +
-                                                " (client " + std::to_string(noClient) + ")"),
-                          suiteIgnoree);
+            signalerArret(
+                alertes, fichierVente, arret.ligne,
+                causeArret(arret, "apres la facture " + std::to_string(totaux.nbFactures - 1) +
+                                      " (client " + std::to_string(noClient) + ")"),
+                suiteIgnoree);
         }
     }
     if (totaux.nbFactures == 0) {
