@@ -60,10 +60,9 @@ bool imprimerPdf(const std::string& fichierFacture, const std::string& fichierPd
         return false;
     }
     std::ostream flux(&pdf);
-    const bool toutLu = ecrireFacturesPdf(flux, *texte.rdbuf(), static_cast<std::uint64_t>(taille),
-                                          "Factures du " + dateFact);
-    const bool ferme = pdf.fermer();
-    if (ferme && toutLu && !flux.bad()) return true;
+    ecrireFacturesPdf(flux, *texte.rdbuf(), static_cast<std::uint64_t>(taille),
+                      "Factures du " + dateFact);
+    if (pdf.fermer() && !flux.bad()) return true;
     signalerIncomplet(messages, fichierPdf);
     std::remove(fichierPdf.c_str());
     return false;

@@ -266,7 +266,7 @@ bool lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille,
 
 }  // namespace
 
-bool ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
+void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
                        std::string_view titre, std::size_t tailleLecture) {
     Document pdf;
     pdf.sortie = flux.rdbuf();
@@ -306,6 +306,5 @@ bool ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
                     " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" + std::to_string(xref) +
                     "\n%%EOF\n");
     vider(pdf);
-    if (pdf.echec) flux.setstate(std::ios_base::badbit);
-    return toutLu;
+    if (pdf.echec || !toutLu) flux.setstate(std::ios_base::badbit);
 }

@@ -15,9 +15,9 @@ constexpr int lignesParPage = 54;
 
 // Reads at most taille bytes of texte, the invoice file (CR LF line ends read as LF), and
 // writes the PDF to flux; titre is the document's title. Streams: it holds one page, the
-// longest line and one offset per PDF object. A short write marks flux bad; false when
-// texte gave fewer than taille bytes (a read error), the PDF then holding what it gave.
+// longest line and one offset per PDF object. A short write marks flux bad, and so does
+// texte giving fewer than taille bytes (a read error): the PDF would lack the rest.
 // tailleLecture, the read buffer's first size, only changes how often it refills: tests
 // shrink it.
-bool ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
+void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
                        std::string_view titre, std::size_t tailleLecture = 1 << 18);
