@@ -12,7 +12,7 @@ namespace {
 // White space by table: one load per byte in the scanning loops instead of two comparisons.
 constexpr auto tableBlancs = [] {
     std::array<bool, 256> table{};
-    for (const unsigned char c : {' ', '\t', '\n', '\v', '\f', '\r'}) table[c] = true;
+    for (int c = 0; c < 256; ++c) table[c] = estBlanc(static_cast<unsigned char>(c));
     return table;
 }();
 
@@ -266,12 +266,6 @@ bool extraireCaractere(Lecteur& lecteur, char& valeur) {
     valeur = lecteur.tampon[lecteur.position];
     prendreSansBlanc(lecteur, 1);
     return true;
-}
-
-bool finDeNombre(Lecteur& lecteur) {
-    lecteur.echec = !lecteur.finAtteinte &&
-                    !blanc(static_cast<unsigned char>(lecteur.tampon[lecteur.position]));
-    return !lecteur.echec;
 }
 
 std::string_view champApres(Lecteur& lecteur, std::size_t depuis, std::size_t n) {

@@ -65,9 +65,19 @@ bool extraireEntier(Lecteur& lecteur, int& valeur);
 bool extraireReel(Lecteur& lecteur, float& valeur);
 bool extraireCaractere(Lecteur& lecteur, char& valeur);
 
+// The white space between fields.
+constexpr bool estBlanc(unsigned char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
 // After a number has been extracted: true when white space or the end of the data follows
 // it. Otherwise the reader fails, as on a field that cannot be read: "39,50" is no price.
-bool finDeNombre(Lecteur& lecteur);
+// Inline: it runs after every number of the day.
+inline bool finDeNombre(Lecteur& lecteur) {
+    lecteur.echec = !lecteur.finAtteinte &&
+                    !estBlanc(static_cast<unsigned char>(lecteur.tampon[lecteur.position]));
+    return !lecteur.echec;
+}
 
 // After a failed read: the first n bytes at most of the field that begins at or after depuis
 // (counted from the mark), up to the next white space; empty when only white space is left.
