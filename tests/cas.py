@@ -171,15 +171,15 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
     # A case bounding the peak memory runs under tests/pic_memoire, which writes it to pic;
     # ctest names it, empty under the sanitizers, whose shadow memory is no day's.
     pic, mesure = os.path.join(dossier, ".pic"), fin_de_ligne == b"\n" and attendus.get("memoire")
-    mesureur = mesure and os.environ["FACTURATION_PIC_MEMOIRE"]
-    commande = [mesureur, pic] + commande if mesureur else commande
+    if mesure and os.environ["FACTURATION_PIC_MEMOIRE"]:
+        commande = [os.environ["FACTURATION_PIC_MEMOIRE"], pic] + commande
     # A terminal shows the store's bytes unless the case names another charset.
     environnement = dict(os.environ, **({"LC_ALL": "C"} if mode == "terminal" else {}))
     environnement = {k: v for k, v in dict(environnement, **variables).items() if v is not None}
     sortie, erreurs, statut = (
         terminal(commande, dossier, entree, environnement) if mode == "terminal" else
         lancer(commande, dossier, mode, corps(entree), environnement, **flux))
-    if mesureur and int(open(pic).read()) > int(mesure) * 1024:
+    if os.path.exists(pic) and int(open(pic).read()) > int(mesure) * 1024:
         fautes.append("peak memory %s kB, above %s MB" % (open(pic).read()[:-1], mesure.decode()))
     obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
     for titre, attendu in attendus.items():

@@ -54,6 +54,11 @@ void marquer(Lecteur& lecteur);
 // The text of a word read since the last mark; valid until the next extraction.
 std::string_view texte(const Lecteur& lecteur, Mot mot);
 
+// The same bytes, to be rewritten in place: a word may grow shorter, never longer.
+inline char* octets(Lecteur& lecteur, Mot mot) {
+    return lecteur.tampon.data() + lecteur.marque + mot.debut;
+}
+
 // Skips white space, as std::ws does: meeting the end of the data sets finAtteinte; a
 // reader that is not good fails.
 void sauterBlancs(Lecteur& lecteur);

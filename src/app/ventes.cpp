@@ -1,6 +1,17 @@
 #include "app/ventes.hpp"
 
+#include "util/windows1252.hpp"
+
 namespace {
+
+// A word written in UTF-8 is read as the store's Windows-1252 bytes, in the window; a word
+// of plain ASCII, the most of them, costs one look at its bytes.
+void enWindows1252(Lecteur& entree, Mot& mot) {
+    const char* const p = octets(entree, mot);
+    unsigned char haut = 0;
+    for (std::size_t i = 0; i < mot.longueur; ++i) haut |= static_cast<unsigned char>(p[i]);
+    if (haut >= 0x80) mot.longueur = utf8VersWindows1252(octets(entree, mot), mot.longueur);
+}
 
 // The fields by the names the warnings give them, in reading order.
 constexpr std::string_view champsClient[] = {"numero de client", "prenom", "nom", "type",
@@ -34,7 +45,9 @@ bool reel(Lecteur& entree, Suivi& suivi, float& valeur) {
 
 bool mot(Lecteur& entree, Suivi& suivi, Mot& valeur) {
     commencer(entree, suivi);
-    return extraireMot(entree, valeur);
+    if (!extraireMot(entree, valeur)) return false;
+    enWindows1252(entree, valeur);
+    return true;
 }
 
 bool caractere(Lecteur& entree, Suivi& suivi, char& valeur) {
@@ -61,7 +74,9 @@ bool lireEntete(Lecteur& entree, std::string& dateFact) {
     marquer(entree);
     Mot mot;
     for (int i = 0; i < 6; ++i) {
-        if (extraireMot(entree, mot)) dateFact.assign(texte(entree, mot));
+        if (!extraireMot(entree, mot)) continue;
+        enWindows1252(entree, mot);
+        dateFact.assign(texte(entree, mot));
     }
     return !entree.echec;
 }

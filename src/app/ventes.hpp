@@ -1,5 +1,6 @@
 // The sales file: a head of six words, then client records each followed by its item
-// records, all fields separated by any white space.
+// records, all fields separated by any white space. A word in UTF-8 is read as the
+// Windows-1252 bytes of its characters, so that a day prints alike whatever tool wrote it.
 #pragma once
 
 #include <string>
