@@ -213,16 +213,19 @@ std::string_view texte(const Lecteur& lecteur, Mot mot) {
 bool extraireMot(Lecteur& lecteur, Mot& mot) {
     if (!debutChamp(lecteur)) return false;
     const std::size_t debut = lecteur.position - lecteur.marque;
+    unsigned char haut = 0;  // every byte's bits, while they pass: its top bit marks 0x80
     // Window by window, from the first byte, which a good field start has in the window.
     do {
         const char* const depart = lecteur.tampon.data() + lecteur.position;
         const char* const limite = lecteur.tampon.data() + lecteur.fin;
         const char* p = depart;
-        while (p != limite && !blanc(static_cast<unsigned char>(*p))) ++p;
+        for (; p != limite && !blanc(static_cast<unsigned char>(*p)); ++p) {
+            haut |= static_cast<unsigned char>(*p);
+        }
         prendreSansBlanc(lecteur, static_cast<std::size_t>(p - depart));
         if (p != limite) break;
     } while (lireSuite(lecteur));
-    mot = {debut, lecteur.position - lecteur.marque - debut};
+    mot = {debut, lecteur.position - lecteur.marque - debut, haut < 0x80};
     return true;
 }
 

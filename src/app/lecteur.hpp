@@ -37,6 +37,7 @@ struct Lecteur {
 struct Mot {
     std::size_t debut = 0;
     std::size_t longueur = 0;
+    bool ascii = true;  // no byte of 0x80 or more: nothing to convert
 };
 
 // The size of the read window: a field that runs past its end is read on after a refill.
