@@ -13,9 +13,10 @@ namespace {
 
 std::string facturer(const std::string& ventes, std::size_t fenetre) {
     std::istringstream entree(ventes);
-    std::ostringstream sortie, console, pdf;
+    std::ostringstream sortie, journal, console, pdf;
     std::string dateFact;
-    facturerJournee(entree, sortie, console, console, "vente.txt", dateFact, "\x82", fenetre);
+    facturerJournee(entree, sortie, &journal, console, console, "vente.txt", dateFact, "\x82",
+                    fenetre);
     // An invoice taken back leaves its bytes past the end, as a file does before it is cut.
     const std::string factures = sortie.str().substr(0, std::size_t(sortie.tellp()));
     // The PDF of the invoices, then of the sales file's own bytes: any text at all.
@@ -25,7 +26,7 @@ std::string facturer(const std::string& ventes, std::size_t fenetre) {
     }
     // A report always tells the date it found.
     if (console.str().rfind("La date dans le fichier est : ", 0) != 0) __builtin_trap();
-    return factures + console.str() + pdf.str();
+    return factures + journal.str() + console.str() + pdf.str();
 }
 
 }  // namespace

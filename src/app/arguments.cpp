@@ -34,6 +34,8 @@ Arguments lireArguments(int argc, const char* const argv[]) {
             options = false;
         } else if (mot == "--pdf") {
             arguments.pdf = true;
+        } else if (mot == "--csv") {
+            arguments.csv = true;
         } else if (mot == "-q" || mot == "--quiet") {
             arguments.muet = true;
         } else if (arguments.action == Action::Dialogue) {
@@ -60,6 +62,7 @@ void ecrireAide(std::ostream& flux) {
             "impossibles et les avertissements vont sur la sortie d'erreur.\n"
             "\n"
             "      --pdf      ecrit aussi \"facture <DATE>.pdf\", une facture par page\n"
+            "      --csv      ecrit aussi \"facture <DATE>.csv\", le journal du comptable\n"
             "  -q, --quiet    avec des DATE, n'ecrit rien sur la sortie standard\n"
             "  -h, --help, /? affiche cette aide et termine\n"
             "  -V, --version  affiche la version et termine\n"

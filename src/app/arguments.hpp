@@ -11,6 +11,7 @@ struct Arguments {
     Action action = Action::Dialogue;
     std::vector<std::string> dates;
     bool pdf = false;    // each day also as "facture <date>.pdf"
+    bool csv = false;    // and its journal "facture <date>.csv"
     bool muet = false;   // nothing on standard output (dates only)
     std::string erreur;  // for Erreur: what is wrong, in one line
 };

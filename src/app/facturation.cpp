@@ -14,6 +14,15 @@ CategorieClient categorieClient(std::string_view type) {
     return CategorieClient::NonMembre;
 }
 
+std::string_view nomCategorie(CategorieClient categorie) {
+    if (categorie == CategorieClient::Membre) return "membre";
+    return categorie == CategorieClient::Vip ? "vip" : "non-membre";
+}
+
+float avantRabais(const Facture& facture) {
+    return static_cast<float>(enDouble(facture.sousTotalFacture) + enDouble(facture.rabaisFacture));
+}
+
 float tauxRabais(CategorieClient categorie, char sel) {
     const bool selection = sel == 's';
     if (categorie == CategorieClient::Membre) return selection ? 20.0f : 10.0f;

@@ -41,6 +41,12 @@ struct LigneCalculee {
 // "membre" and "vip", exactly and in lower case; any other word is a non-member.
 CategorieClient categorieClient(std::string_view type);
 
+// The category's name in the journal: "membre", "vip" or "non-membre".
+std::string_view nomCategorie(CategorieClient categorie);
+
+// What a finished invoice's articles cost before their discounts.
+float avantRabais(const Facture& facture);
+
 // The discount percentage; only the lowercase flag s marks the store's selection.
 float tauxRabais(CategorieClient categorie, char sel);
 

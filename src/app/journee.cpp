@@ -3,16 +3,29 @@
 #include "app/facturation.hpp"
 #include "app/ventes.hpp"
 #include "report/facture.hpp"
+#include "report/journal.hpp"
 #include "report/sommaire.hpp"
 
 namespace {
 
-// Writes one client's invoice; counts it in the day only once every item record has been
-// read. False, with arret, at an item record that cannot be read whole: what was written of
-// the invoice is then to be taken back.
-bool facturerClient(Lecteur& entree, std::ostream& sortie, const Client& client,
+// The journal being written, if any, and the names of the client being invoiced: its record
+// is written after the item records, which move the client record's words out of reach.
+struct Journal {
+    std::ostream* flux;
+    std::string prenom;
+    std::string nom;
+};
+
+// Writes one client's invoice; counts it in the day, and writes its journal record, only
+// once every item record has been read. False, with arret, at an item record that cannot be
+// read whole: what was written of the invoice is then to be taken back.
+bool facturerClient(Lecteur& entree, std::ostream& sortie, Journal& journal, const Client& client,
                     const std::string& dateFact, TotauxJour& totaux, Arret& arret) {
     const CategorieClient categorie = categorieClient(texte(entree, client.type));
+    if (journal.flux != nullptr) {
+        journal.prenom.assign(texte(entree, client.prenom));
+        journal.nom.assign(texte(entree, client.nom));
+    }
     Facture facture;
     ecrireEnteteFacture(sortie, totaux.nbFactures, dateFact, client.noClient,
                         texte(entree, client.prenom), texte(entree, client.nom));
@@ -28,6 +41,13 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie, const Client& client,
     calculerTaxes(facture);
     ecrirePiedFacture(sortie, facture.sousTotalFacture, facture.tps, facture.tvq,
                       facture.totalFacture, facture.nbArticleFacture, facture.rabaisFacture);
+    if (journal.flux != nullptr) {
+        ecrireLigneJournal(*journal.flux, dateFact, totaux.nbFactures, client.noClient,
+                           journal.prenom, journal.nom, nomCategorie(categorie),
+                           facture.nbArticleFacture, avantRabais(facture), facture.rabaisFacture,
+                           facture.sousTotalFacture, facture.tps, facture.tvq,
+                           facture.totalFacture);
+    }
     ajouterFacture(totaux, facture, categorie);
     return true;
 }
@@ -61,9 +81,11 @@ const std::string suiteIgnoree = "la suite est ignoree";
 
 }  // namespace
 
-bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
-                     std::ostream& alertes, const std::string& fichierVente, std::string& dateFact,
-                     std::string_view eAigu, std::size_t fenetre) {
+bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* journal,
+                     std::ostream& console, std::ostream& alertes, const std::string& fichierVente,
+                     std::string& dateFact, std::string_view eAigu, std::size_t fenetre) {
+    Journal enregistrements{journal, {}, {}};
+    if (journal != nullptr) ecrireEnteteJournal(*journal);
     Lecteur lecteur = ouvrirLecteur(*entree.rdbuf(), fenetre);
     const bool enteteLu = lireEntete(lecteur, dateFact);
     console << "La date dans le fichier est : " << dateFact << std::endl;
@@ -83,7 +105,7 @@ bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& c
         // A client whose items cannot all be read gets no invoice: one that looks complete
         // with a wrong total could be handed to the client.
         const std::ostream::pos_type debutFacture = sortie.tellp();
-        if (!facturerClient(lecteur, sortie, client, dateFact, totaux, arret)) {
+        if (!facturerClient(lecteur, sortie, enregistrements, client, dateFact, totaux, arret)) {
             sortie.seekp(debutFacture);
             lecture = Lecture::Illisible;
             signalerArret(alertes, fichierVente, arret.ligne,

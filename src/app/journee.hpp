@@ -9,11 +9,13 @@
 #include "app/lecteur.hpp"
 
 // Reads the head and every client of entree, writing the invoices and the summary to
-// sortie, to console the file's date and the no-purchase message (its é written as eAigu),
-// and to alertes, when a record cannot be read, a warning naming fichierVente and the line
-// where reading stopped. Only records read whole are invoiced. dateFact keeps the last head
-// word read, from this day or an earlier one. True when the file was read to its clean end.
-// fenetre is the reader's window (tests shrink it).
-bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream& console,
-                     std::ostream& alertes, const std::string& fichierVente, std::string& dateFact,
-                     std::string_view eAigu, std::size_t fenetre = tailleFenetre);
+// sortie, their records to journal unless it is null, to console the file's date and the
+// no-purchase message (its é written as eAigu), and to alertes, when a record cannot be
+// read, a warning naming fichierVente and the line where reading stopped. Only clients read
+// whole are invoiced: sortie must be able to go back to a position it told. dateFact keeps
+// the last head word read, from this day or an earlier one. True when the file was read to
+// its clean end. fenetre is the reader's window (tests shrink it).
+bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* journal,
+                     std::ostream& console, std::ostream& alertes, const std::string& fichierVente,
+                     std::string& dateFact, std::string_view eAigu,
+                     std::size_t fenetre = tailleFenetre);

@@ -32,14 +32,14 @@ bool autreRapport() {
 }
 
 // The operator's dialogue, everything on standard output; ends with status 0.
-int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, bool pdf) {
+int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, Formats formats) {
     brancherConsole();
     const Canaux canaux{std::cout, std::cout, eAiguConsole()};
     std::string dateFact;
     do {
         std::string dateVente;
         if (!demanderVentes(entree, dateVente)) return 0;
-        facturerDate(entree, sortie, dateVente, dateFact, canaux, pdf);
+        facturerDate(entree, sortie, dateVente, dateFact, canaux, formats);
     } while (autreRapport());
     attendreEntree();
     return 0;
@@ -49,14 +49,14 @@ int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, bool pdf) {
 // error. Status 1 when a date could not be done whole. Quiet, nothing goes to standard
 // output (a stream without buffer drops what it is given).
 int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
-                  TamponEcrivain& sortie, std::ostream& erreurs, bool pdf, bool muet) {
+                  TamponEcrivain& sortie, std::ostream& erreurs, Formats formats, bool muet) {
     std::ostream silence(nullptr);
     const Canaux canaux{muet ? silence : std::cout, erreurs, eAiguConsole()};
     std::string dateFact;
     int statut = 0;
     for (const std::string& dateVente : dates) {
         if (!ouvrirVentes(entree, dateVente, erreurs) ||
-            !facturerDate(entree, sortie, dateVente, dateFact, canaux, pdf)) {
+            !facturerDate(entree, sortie, dateVente, dateFact, canaux, formats)) {
             statut = 1;
         }
     }
@@ -96,8 +96,9 @@ int main(int argc, char* argv[]) {
 
     std::ifstream entree;
     TamponEcrivain sortie;
-    if (arguments.action == Action::Dialogue) return dialoguer(entree, sortie, arguments.pdf);
+    const Formats formats{arguments.pdf, arguments.csv};
+    if (arguments.action == Action::Dialogue) return dialoguer(entree, sortie, formats);
     return verifierSortie(
-        facturerDates(arguments.dates, entree, sortie, erreurs, arguments.pdf, arguments.muet),
+        facturerDates(arguments.dates, entree, sortie, erreurs, formats, arguments.muet),
         erreurs);
 }

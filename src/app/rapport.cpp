@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr std::size_t tailleTamponJournal = 1 << 16;
+
 std::string nomVentes(const std::string& dateVente) {
     return "vente" + dateVente + ".txt";
 }
@@ -21,19 +23,28 @@ void signalerIncomplet(std::ostream& messages, const std::string& fichier) {
              << std::endl;
 }
 
-bool ouvrirFacture(TamponEcrivain& sortie, const std::string& fichierFacture,
-                   std::ostream& messages) {
-    if (sortie.ouvrir(fichierFacture)) return true;
-    signalerNonCree(messages, fichierFacture);
+// The invoice file in text mode, the journal in binary mode (the same bytes everywhere).
+bool ouvrirFacture(TamponEcrivain& sortie, const std::string& fichier, std::ostream& messages,
+                   bool binaire = false) {
+    if (sortie.ouvrir(fichier, binaire)) return true;
+    signalerNonCree(messages, fichier);
     return false;
 }
 
-// A full disk shows only here: the invoice file would otherwise look complete.
-bool fermerFacture(TamponEcrivain& sortie, const std::string& fichierFacture,
-                   std::ostream& messages) {
+// A full disk shows only here: the file would otherwise look complete.
+bool fermerFacture(TamponEcrivain& sortie, const std::string& fichier, std::ostream& messages) {
     if (sortie.fermer()) return true;
-    signalerIncomplet(messages, fichierFacture);
+    signalerIncomplet(messages, fichier);
     return false;
+}
+
+// A journal not written whole goes, and so does one whose invoice file was not: the
+// accountant would take it for the day.
+bool fermerJournal(TamponEcrivain& journal, const std::string& fichierJournal,
+                   bool factureEcrite, std::ostream& messages) {
+    const bool ecrit = fermerFacture(journal, fichierJournal, messages);
+    if (!ecrit || !factureEcrite) std::remove(fichierJournal.c_str());
+    return ecrit;
 }
 
 // Renders the finished invoice file as fichierPdf, so that the PDF holds exactly what the
@@ -82,18 +93,31 @@ bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, std::ostr
 }
 
 bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::string& dateVente,
-                  std::string& dateFact, const Canaux& canaux, bool pdf) {
+                  std::string& dateFact, const Canaux& canaux, Formats formats) {
     const std::string fichierFacture = "facture " + dateVente + ".txt";
     bool ecrit = ouvrirFacture(sortie, fichierFacture, canaux.messages);
+    const std::string fichierJournal = "facture " + dateVente + ".csv";
     bool complet = ecrit;
     if (ecrit) {
+        // The journal is a small file: small buffers are enough.
+        TamponEcrivain journal(tailleTamponJournal);
+        const bool avecJournal =
+            formats.csv && ouvrirFacture(journal, fichierJournal, canaux.messages, true);
         std::ostream flux(&sortie);
-        complet = facturerJournee(entree, flux, canaux.console, canaux.messages,
-                                  nomVentes(dateVente), dateFact, canaux.eAigu);
+        std::ostream fluxJournal(&journal);
+        complet = facturerJournee(entree, flux, avecJournal ? &fluxJournal : nullptr,
+                                  canaux.console, canaux.messages, nomVentes(dateVente),
+                                  dateFact, canaux.eAigu) &&
+                  avecJournal == formats.csv;
         ecrit = fermerFacture(sortie, fichierFacture, canaux.messages);
+        if (avecJournal) {
+            complet = fermerJournal(journal, fichierJournal, ecrit, canaux.messages) && complet;
+        }
+    } else if (formats.csv) {
+        std::remove(fichierJournal.c_str());  // no journal of a text that was not written
     }
     entree.close();
-    if (!pdf) return ecrit && complet;
+    if (!formats.pdf) return ecrit && complet;
     const std::string fichierPdf = "facture " + dateVente + ".pdf";
     if (!ecrit) {
         std::remove(fichierPdf.c_str());  // no PDF of a text that was not written whole

@@ -21,10 +21,17 @@ struct Canaux {
 // when that file is absent or empty, or when the date holds a path separator.
 bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, std::ostream& messages);
 
-// With the sales file open: writes the invoice file "facture <dateVente>.txt", then closes
-// both files; with pdf, renders that file as "facture <dateVente>.pdf" (a day without
-// invoice, or whose text could not be written whole, then has no PDF). True when the sales
-// file was read to its clean end and every file written whole. dateFact keeps the date word
-// of the last head read.
+// The files a report writes besides the invoice file.
+struct Formats {
+    bool pdf = false;  // "facture <date>.pdf", the invoices to print
+    bool csv = false;  // "facture <date>.csv", the journal for the accountant
+};
+
+// With the sales file open: writes the invoice file "facture <dateVente>.txt", with csv its
+// journal "facture <dateVente>.csv" (the header alone for a day without invoice), then
+// closes the files; with pdf, renders the invoice file as "facture <dateVente>.pdf" (a day
+// without invoice then has no PDF). An invoice file not written whole leaves no PDF and no
+// journal. True when the sales file was read to its clean end and every file written whole.
+// dateFact keeps the date word of the last head read.
 bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::string& dateVente,
-                  std::string& dateFact, const Canaux& canaux, bool pdf);
+                  std::string& dateFact, const Canaux& canaux, Formats formats);

@@ -56,6 +56,22 @@ std::size_t decoder(const unsigned char* p, const unsigned char* fin, char32_t& 
 
 }  // namespace
 
+char* versUtf8(unsigned char octet, char* sortie) {
+    char32_t c = octet;
+    if (octet >= 0x80 && octet < 0xA0) c = zone80[octet - 0x80] == 0 ? 0xFFFD : zone80[octet - 0x80];
+    if (c < 0x80) {
+        *sortie++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *sortie++ = static_cast<char>(0xC0 | (c >> 6));
+        *sortie++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *sortie++ = static_cast<char>(0xE0 | (c >> 12));
+        *sortie++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *sortie++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return sortie;
+}
+
 std::size_t utf8VersWindows1252(char* mot, std::size_t longueur) {
     auto* const debut = reinterpret_cast<unsigned char*>(mot);
     const unsigned char* const fin = debut + longueur;

@@ -4,6 +4,11 @@
 
 #include <cstddef>
 
+// Writes at sortie the UTF-8 bytes (three at most) of a Windows-1252 byte's character, U+FFFD
+// for the five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D); returns
+// the end of what it wrote.
+char* versUtf8(unsigned char octet, char* sortie);
+
 // A word that is valid UTF-8 (RFC 3629: no overlong form, no surrogate, nothing above
 // U+10FFFF) and holds at least one multi-byte sequence is rewritten in place in
 // Windows-1252: each character becomes its byte, or '?' when it has none (C1 controls

@@ -1,0 +1,19 @@
+// The day's journal for the accountant, one record per invoice, made for a spreadsheet set
+// to French (Canada): ';' between fields, amounts with a decimal comma, UTF-8 after a
+// byte-order mark, CR LF after every record. The stream must be binary, so that every
+// platform writes the same bytes.
+#pragma once
+
+#include <ostream>
+#include <string_view>
+
+// The byte-order mark and the header record.
+void ecrireEnteteJournal(std::ostream& flux);
+
+// One invoice's record. The texts are the store's Windows-1252 bytes, written in UTF-8;
+// one holding ; or " is quoted, its " doubled, and one that a spreadsheet would run as a
+// formula (= + - @ first) is written after a '. Amounts have the invoice's digits.
+void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long noFacture,
+                        int noClient, std::string_view prenom, std::string_view nom,
+                        std::string_view categorie, long long nbArticles, float avantRabais,
+                        float rabais, float sousTotal, float tps, float tvq, float total);
