@@ -4,7 +4,8 @@
 #   cas.py [--wine] PROGRAM CASE-FILE     (the format is described in tests/cas/LISEZMOI.md)
 # With --wine, PROGRAM is a Windows build run under Wine: the console and the files it
 # writes are expected with CR LF line ends, and terminal cases are skipped (status 77).
-import contextlib, difflib, os, pty, re, resource, select, shlex, shutil, subprocess, sys, tempfile, time
+import contextlib, csv, difflib, glob, os, pty, re, resource, select, shlex, shutil, subprocess
+import sys, tempfile, time
 
 TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : \n\tDate : ",
           "{question}": "voulez-vous rediger un autre rapport ?\n",
@@ -110,6 +111,26 @@ def verifier_pdf(fichier, attendu):  # qpdf finds no fault; the pages hold the e
     return fautes + difference("text of " + fichier, pages(attendu), pages(texte))
 
 
+def imprime(facture, libelle):  # the figure an invoice prints after its label
+    m = re.search(rb"(?<![-\w])" + libelle + rb" : +(-?[\d.]+)", facture)
+    return m.group(1).decode() if m else "0.00"  # no savings line: nothing saved
+
+
+def verifier_journal(journal):  # each record holds the figures its invoice prints
+    factures = [f for f in open(journal[:-4] + ".txt", "rb").read().split(b"\f") if b"No :" in f]
+    lignes = list(csv.reader(open(journal, encoding="utf-8-sig", newline=""), delimiter=";"))
+    if len(lignes) != len(factures) + 1 or lignes[0][-1] != "total":
+        return ["%s: %d records for %d invoices" % (journal, len(lignes) - 1, len(factures))]
+    fautes = []
+    for i, (record, facture) in enumerate(zip(lignes[1:], factures)):
+        ecrits = [c.replace(",", ".") for c in record[1:3] + record[8:]]  # number, client,
+        imprimes = [imprime(facture, l) for l in (b"No", b"Client", b"pargn\xe9",  # savings,
+                                                  b"sous-total", b"tps", b"tvq", b"total")]
+        fautes += ["%s, record %d: %r, invoice %r" % (journal, i, ecrits, imprimes)
+                   ] if ecrits != imprimes else []
+    return fautes
+
+
 def difference(titre, attendu, obtenu):  # a diff of the lines, bytes escaped
     lisible = lambda b: [repr(l)[2:-1] for l in b.splitlines(True)]
     return ["%s differs:\n" % titre + "\n".join(difflib.unified_diff(
@@ -181,6 +202,8 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
         lancer(commande, dossier, mode, corps(entree), environnement, **flux))
     if os.path.exists(pic) and int(open(pic).read()) > int(mesure) * 1024:
         fautes.append("peak memory %s kB, above %s MB" % (open(pic).read()[:-1], mesure.decode()))
+    for journal in glob.glob(os.path.join(dossier, "facture *.csv")):
+        fautes += verifier_journal(journal) if os.path.isfile(journal) else []
     obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
     for titre, attendu in attendus.items():
         verbe, _, nom = titre.partition(" ")
@@ -198,7 +221,7 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
             texte = open(fichier[:-4] + ".txt", "rb").read().replace(b"\r", b"")
             fautes += verifier_pdf(fichier, attendu or texte)
             continue
-        if verbe != "statut" and not nom.endswith(".pdf"):  # a PDF is binary
+        if verbe != "statut" and not nom.endswith((".pdf", ".csv")):  # binary files
             attendu = attendu.replace(b"\n", fin_de_ligne)
         attendu = facture_seule(programme, os.path.join(dossier, comme)) if comme else attendu
         obtenu = open(fichier, "rb").read() if verbe == "sortie" else obtenus[titre]

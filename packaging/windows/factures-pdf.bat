@@ -1,6 +1,7 @@
 @echo off
-rem Starts the dialogue of facturation with --pdf: each day invoiced is also written as
-rem "facture <date>.pdf", one invoice per page, ready to print. Works in the folder of this
-rem file, where the program and the sales files are.
+rem Starts the dialogue of facturation with --pdf --csv: each day invoiced is also written as
+rem "facture <date>.pdf", one invoice per page, ready to print, and as "facture <date>.csv",
+rem the journal for the accountant. Works in the folder of this file, where the program and
+rem the sales files are.
 cd /d "%~dp0"
-facturation.exe --pdf
+facturation.exe --pdf --csv
