@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::size_t tailleTamponJournal = 1 << 16;
+constexpr std::size_t tailleTamponJournal = 1 << 20;
 
 std::string nomVentes(const std::string& dateVente) {
     return "vente" + dateVente + ".txt";

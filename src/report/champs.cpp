@@ -38,12 +38,21 @@ constexpr char paires[] =
 
 // The cents of arrondi and the point before them, ending just before fin; returns where the
 // dollars must end.
-char* centimesAvant(char* fin, unsigned long long arrondi) {
+char* centimesAvant(char* fin, unsigned long long arrondi, char point = '.') {
     const auto paire = static_cast<std::size_t>(arrondi % 100) * 2;
     fin[-1] = paires[paire + 1];
     fin[-2] = paires[paire];
-    fin[-3] = '.';
+    fin[-3] = point;
     return fin - 3;
+}
+
+// The cents of an amount neither negative nor NaN and below 10^13, rounded to the nearest,
+// a tie to the even one; false for any other, which goes the general way.
+bool centimesArrondis(float valeur, unsigned long long& arrondi) {
+    const double centimes = static_cast<double>(valeur) * 100.0;
+    if (std::signbit(valeur) || !(centimes < 1e15)) return false;
+    arrondi = static_cast<unsigned long long>((centimes + 0x1p52) - 0x1p52);
+    return true;
 }
 
 }  // namespace
@@ -86,7 +95,7 @@ void ajouterMontant(Bloc& bloc, float valeur, int largeur) {
     if (largeur >= 4 && largeur <= 16) {
         char* const champ = bloc.fin;
         ajouterBlancs(bloc, static_cast<std::size_t>(largeur));
-        if (montantEnPlace(bloc.fin, valeur, largeur)) return;
+        if (montantEnPlace(bloc.fin, valeur, largeur) != nullptr) return;
         bloc.fin = champ;
     }
     const double centimes = std::fabs(static_cast<double>(valeur) * 100.0);
@@ -109,13 +118,19 @@ void ajouterMontant(Bloc& bloc, float valeur, int largeur) {
     if (signe) *--fin = '-';
 }
 
-bool montantEnPlace(char* finChamp, float valeur, int largeur) {
-    const double centimes = static_cast<double>(valeur) * 100.0;
-    // Negative amounts, NaN and amounts too large for the rounding below go the general way.
-    if (std::signbit(valeur) || !(centimes < 1e15)) return false;
-    const auto arrondi = static_cast<unsigned long long>((centimes + 0x1p52) - 0x1p52);
-    if (arrondi >= puissancesDeDix[largeur - 1]) return false;  // no room for ".dd"
-    chiffresAvant(centimesAvant(finChamp, arrondi), arrondi / 100);
+char* montantEnPlace(char* finChamp, float valeur, int largeur) {
+    unsigned long long arrondi = 0;
+    if (!centimesArrondis(valeur, arrondi) || arrondi >= puissancesDeDix[largeur - 1]) {
+        return nullptr;  // no room for ".dd"
+    }
+    return chiffresAvant(centimesAvant(finChamp, arrondi), arrondi / 100);
+}
+
+bool ajouterMontantCompact(Bloc& bloc, float valeur, char point) {
+    unsigned long long arrondi = 0;
+    if (!centimesArrondis(valeur, arrondi)) return false;
+    char* const fin = placeNombre(bloc, longueurDecimale(arrondi / 100) + 3, 0, Cadrage::Gauche);
+    chiffresAvant(centimesAvant(fin, arrondi, point), arrondi / 100);
     return true;
 }
 

@@ -73,9 +73,14 @@ inline void ajouterChamp(Bloc& bloc, std::string_view valeur, int largeur, Cadra
 void ajouterMontant(Bloc& bloc, float valeur, int largeur);
 
 // The same amount, not negative and within largeur columns (4 to 16), written in place so
-// that it ends just before finChamp, into blanks already laid out; false, with nothing
-// written, for any other amount, which the caller then appends as above.
-bool montantEnPlace(char* finChamp, float valeur, int largeur);
+// that it ends just before finChamp, into blanks already laid out; returns where it begins,
+// or null, with nothing written, for any other amount, which the caller then appends as
+// above.
+char* montantEnPlace(char* finChamp, float valeur, int largeur);
+
+// The same amount appended with no field around it and point as its decimal point (the
+// journal's comma); false, with nothing appended, where montantEnPlace would refuse it.
+bool ajouterMontantCompact(Bloc& bloc, float valeur, char point);
 
 // The number of decimal digits of valeur; its digits written backwards so that they end
 // just before fin (returns their start).

@@ -1,6 +1,7 @@
 #include "report/journal.hpp"
 
-#include <algorithm>
+#include <array>
+#include <cstring>
 #include <vector>
 
 #include "report/champs.hpp"
@@ -24,12 +25,33 @@ constexpr std::size_t placeTexte(std::size_t n) {
     return 3 * n + 3;
 }
 
+// What a byte asks of the journal: nothing (ASCII), to quote the field (the separator and
+// the quote), to be written in UTF-8 (0x80 and above).
+enum Besoin : unsigned char { Aucun = 0, Guillemets = 1, Utf8 = 2 };
+constexpr auto besoins = [] {
+    std::array<unsigned char, 256> table{};
+    for (int c = 0x80; c < 0x100; ++c) table[c] = Utf8;
+    table[';'] = table['"'] = Guillemets;
+    return table;
+}();
+
+bool formule(std::string_view texte) {
+    return !texte.empty() && (texte.front() == '=' || texte.front() == '+' ||
+                              texte.front() == '-' || texte.front() == '@');
+}
+
 void ajouterTexteCsv(Bloc& bloc, std::string_view texte) {
-    const bool entreGuillemets = texte.find_first_of(";\"") != std::string_view::npos;
-    if (entreGuillemets) ajouterTexte(bloc, "\"");
-    if (!texte.empty() && std::string_view("=+-@").find(texte.front()) != std::string_view::npos) {
-        ajouterTexte(bloc, "'");
+    unsigned char besoin = Aucun;
+    for (const char c : texte) besoin |= besoins[static_cast<unsigned char>(c)];
+    const bool apostrophe = formule(texte);
+    if (besoin == Aucun && !apostrophe) {  // most names
+        ajouterTexte(bloc, texte);
+        ajouterTexte(bloc, separateur);
+        return;
     }
+    const bool entreGuillemets = (besoin & Guillemets) != 0;
+    if (entreGuillemets) ajouterTexte(bloc, "\"");
+    if (apostrophe) ajouterTexte(bloc, "'");
     for (const char c : texte) {
         if (c == '"') {
             ajouterTexte(bloc, "\"\"");
@@ -49,9 +71,10 @@ void ajouterEntierCsv(Bloc& bloc, long long valeur) {
 
 // The invoice's two decimals, with a comma for the point.
 void ajouterMontantCsv(Bloc& bloc, float valeur, std::string_view fin) {
-    char* const debut = bloc.fin;
-    ajouterMontant(bloc, valeur, 0);
-    std::replace(debut, bloc.fin, '.', ',');
+    if (!ajouterMontantCompact(bloc, valeur, ',')) {
+        ajouterMontant(bloc, valeur, 0);
+        if (bloc.fin[-3] == '.') bloc.fin[-3] = ',';  // not in "nan" or "inf"
+    }
     ajouterTexte(bloc, fin);
 }
 
