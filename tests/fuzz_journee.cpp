@@ -1,7 +1,8 @@
 // Fuzz target: arbitrary bytes as a sales file, through the program's own reading, arithmetic
 // and printers, into memory, then the invoice text and the bytes themselves through the PDF
-// printer. The day is read twice, through the usual window and through one of a few bytes:
-// every refill must give the same invoices, messages and PDF.
+// printer. The day is read twice, through the usual window and journal batch and through
+// ones of a few bytes and records: every refill and batch must give the same invoices,
+// journal, messages and PDF.
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -11,12 +12,12 @@
 
 namespace {
 
-std::string facturer(const std::string& ventes, std::size_t fenetre) {
+std::string facturer(const std::string& ventes, std::size_t fenetre, std::size_t lot) {
     std::istringstream entree(ventes);
     std::ostringstream sortie, journal, console, pdf;
     std::string dateFact;
     facturerJournee(entree, sortie, &journal, console, console, "vente.txt", dateFact, "\x82",
-                    fenetre);
+                    fenetre, lot);
     // An invoice taken back leaves its bytes past the end, as a file does before it is cut.
     const std::string factures = sortie.str().substr(0, std::size_t(sortie.tellp()));
     // The PDF of the invoices, then of the sales file's own bytes: any text at all.
@@ -33,6 +34,9 @@ std::string facturer(const std::string& ventes, std::size_t fenetre) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string ventes(reinterpret_cast<const char*>(donnees), taille);
-    if (facturer(ventes, tailleFenetre) != facturer(ventes, 1 + taille % 5)) __builtin_trap();
+    if (facturer(ventes, tailleFenetre, tailleLot) !=
+        facturer(ventes, 1 + taille % 5, 1 + taille % 3)) {
+        __builtin_trap();
+    }
     return 0;
 }

@@ -20,7 +20,8 @@ std::string_view nomCategorie(CategorieClient categorie) {
 }
 
 float avantRabais(const Facture& facture) {
-    return static_cast<float>(enDouble(facture.sousTotalFacture) + enDouble(facture.rabaisFacture));
+    return static_cast<float>(enDouble(facture.sousTotalFacture) +
+                              enDouble(facture.rabaisFacture));
 }
 
 float tauxRabais(CategorieClient categorie, char sel) {

@@ -1,31 +1,21 @@
 #include "app/journee.hpp"
 
 #include "app/facturation.hpp"
+#include "app/journal_differe.hpp"
 #include "app/ventes.hpp"
 #include "report/facture.hpp"
-#include "report/journal.hpp"
 #include "report/sommaire.hpp"
 
 namespace {
 
-// The journal being written, if any, and the names of the client being invoiced: its record
-// is written after the item records, which move the client record's words out of reach.
-struct Journal {
-    std::ostream* flux;
-    std::string prenom;
-    std::string nom;
-};
-
 // Writes one client's invoice; counts it in the day, and writes its journal record, only
 // once every item record has been read. False, with arret, at an item record that cannot be
 // read whole: what was written of the invoice is then to be taken back.
-bool facturerClient(Lecteur& entree, std::ostream& sortie, Journal& journal, const Client& client,
-                    const std::string& dateFact, TotauxJour& totaux, Arret& arret) {
+bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journal,
+                    const Client& client, const std::string& dateFact, TotauxJour& totaux,
+                    Arret& arret) {
     const CategorieClient categorie = categorieClient(texte(entree, client.type));
-    if (journal.flux != nullptr) {
-        journal.prenom.assign(texte(entree, client.prenom));
-        journal.nom.assign(texte(entree, client.nom));
-    }
+    noterNoms(journal, texte(entree, client.prenom), texte(entree, client.nom));
     Facture facture;
     ecrireEnteteFacture(sortie, totaux.nbFactures, dateFact, client.noClient,
                         texte(entree, client.prenom), texte(entree, client.nom));
@@ -41,13 +31,7 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie, Journal& journal, con
     calculerTaxes(facture);
     ecrirePiedFacture(sortie, facture.sousTotalFacture, facture.tps, facture.tvq,
                       facture.totalFacture, facture.nbArticleFacture, facture.rabaisFacture);
-    if (journal.flux != nullptr) {
-        ecrireLigneJournal(*journal.flux, dateFact, totaux.nbFactures, client.noClient,
-                           journal.prenom, journal.nom, nomCategorie(categorie),
-                           facture.nbArticleFacture, avantRabais(facture), facture.rabaisFacture,
-                           facture.sousTotalFacture, facture.tps, facture.tvq,
-                           facture.totalFacture);
-    }
+    ajouterAuJournal(journal, {totaux.nbFactures, client.noClient, categorie, facture, 0, 0});
     ajouterFacture(totaux, facture, categorie);
     return true;
 }
@@ -83,12 +67,13 @@ const std::string suiteIgnoree = "la suite est ignoree";
 
 bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* journal,
                      std::ostream& console, std::ostream& alertes, const std::string& fichierVente,
-                     std::string& dateFact, std::string_view eAigu, std::size_t fenetre) {
-    Journal enregistrements{journal, {}, {}};
-    if (journal != nullptr) ecrireEnteteJournal(*journal);
+                     std::string& dateFact, std::string_view eAigu, std::size_t fenetre,
+                     std::size_t lot) {
     Lecteur lecteur = ouvrirLecteur(*entree.rdbuf(), fenetre);
     const bool enteteLu = lireEntete(lecteur, dateFact);
     console << "La date dans le fichier est : " << dateFact << std::endl;
+    JournalDiffere enregistrements;
+    ouvrirJournal(enregistrements, journal, dateFact, lot);
 
     Client client;
     Arret arret;
@@ -124,6 +109,7 @@ bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* j
                 suiteIgnoree);
         }
     }
+    terminerJournal(enregistrements);
     if (totaux.nbFactures == 0) {
         console << std::endl
                 << "Aucun n'achat n'a " << eAigu << "t" << eAigu << " effectu" << eAigu

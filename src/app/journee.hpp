@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/journal_differe.hpp"
 #include "app/lecteur.hpp"
 
 // Reads the head and every client of entree, writing the invoices and the summary to
@@ -14,8 +15,8 @@
 // read, a warning naming fichierVente and the line where reading stopped. Only clients read
 // whole are invoiced: sortie must be able to go back to a position it told. dateFact keeps
 // the last head word read, from this day or an earlier one. True when the file was read to
-// its clean end. fenetre is the reader's window (tests shrink it).
+// its clean end. fenetre is the reader's window, lot the journal's batch (tests shrink both).
 bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* journal,
                      std::ostream& console, std::ostream& alertes, const std::string& fichierVente,
                      std::string& dateFact, std::string_view eAigu,
-                     std::size_t fenetre = tailleFenetre);
+                     std::size_t fenetre = tailleFenetre, std::size_t lot = tailleLot);

@@ -99,6 +99,5 @@ int main(int argc, char* argv[]) {
     const Formats formats{arguments.pdf, arguments.csv};
     if (arguments.action == Action::Dialogue) return dialoguer(entree, sortie, formats);
     return verifierSortie(
-        facturerDates(arguments.dates, entree, sortie, erreurs, formats, arguments.muet),
-        erreurs);
+        facturerDates(arguments.dates, entree, sortie, erreurs, formats, arguments.muet), erreurs);
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::size_t tailleTamponJournal = 1 << 20;
+constexpr std::size_t tailleTamponJournal = 1 << 16;
 
 std::string nomVentes(const std::string& dateVente) {
     return "vente" + dateVente + ".txt";
@@ -40,8 +40,8 @@ bool fermerFacture(TamponEcrivain& sortie, const std::string& fichier, std::ostr
 
 // A journal not written whole goes, and so does one whose invoice file was not: the
 // accountant would take it for the day.
-bool fermerJournal(TamponEcrivain& journal, const std::string& fichierJournal,
-                   bool factureEcrite, std::ostream& messages) {
+bool fermerJournal(TamponEcrivain& journal, const std::string& fichierJournal, bool factureEcrite,
+                   std::ostream& messages) {
     const bool ecrit = fermerFacture(journal, fichierJournal, messages);
     if (!ecrit || !factureEcrite) std::remove(fichierJournal.c_str());
     return ecrit;
@@ -105,10 +105,10 @@ bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::stri
             formats.csv && ouvrirFacture(journal, fichierJournal, canaux.messages, true);
         std::ostream flux(&sortie);
         std::ostream fluxJournal(&journal);
-        complet = facturerJournee(entree, flux, avecJournal ? &fluxJournal : nullptr,
-                                  canaux.console, canaux.messages, nomVentes(dateVente),
-                                  dateFact, canaux.eAigu) &&
-                  avecJournal == formats.csv;
+        complet =
+            facturerJournee(entree, flux, avecJournal ? &fluxJournal : nullptr, canaux.console,
+                            canaux.messages, nomVentes(dateVente), dateFact, canaux.eAigu) &&
+            avecJournal == formats.csv;
         ecrit = fermerFacture(sortie, fichierFacture, canaux.messages);
         if (avecJournal) {
             complet = fermerJournal(journal, fichierJournal, ecrit, canaux.messages) && complet;

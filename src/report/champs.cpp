@@ -126,11 +126,28 @@ char* montantEnPlace(char* finChamp, float valeur, int largeur) {
     return chiffresAvant(centimesAvant(finChamp, arrondi), arrondi / 100);
 }
 
+char* chiffresApres(char* debut, unsigned long long valeur) {
+    // Most counts and amounts have four digits at most: no loop, no length to count first.
+    if (valeur >= 10000) {
+        char* const fin = debut + longueurDecimale(valeur);
+        chiffresAvant(fin, valeur);
+        return fin;
+    }
+    const auto haut = static_cast<std::size_t>(valeur / 100) * 2;
+    const auto bas = static_cast<std::size_t>(valeur % 100) * 2;
+    if (valeur >= 1000) *debut++ = paires[haut];
+    if (valeur >= 100) *debut++ = paires[haut + 1];
+    if (valeur >= 10) *debut++ = paires[bas];
+    *debut++ = paires[bas + 1];
+    return debut;
+}
+
 bool ajouterMontantCompact(Bloc& bloc, float valeur, char point) {
     unsigned long long arrondi = 0;
     if (!centimesArrondis(valeur, arrondi)) return false;
-    char* const fin = placeNombre(bloc, longueurDecimale(arrondi / 100) + 3, 0, Cadrage::Gauche);
-    chiffresAvant(centimesAvant(fin, arrondi, point), arrondi / 100);
+    verifierPlace(bloc, tailleNombre);
+    bloc.fin = chiffresApres(bloc.fin, arrondi / 100) + 3;
+    centimesAvant(bloc.fin, arrondi, point);
     return true;
 }
 

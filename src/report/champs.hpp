@@ -86,6 +86,9 @@ bool ajouterMontantCompact(Bloc& bloc, float valeur, char point);
 // just before fin (returns their start).
 std::size_t longueurDecimale(unsigned long long valeur);
 char* chiffresAvant(char* fin, unsigned long long valeur);
+
+// The digits of valeur written forwards from debut; returns their end.
+char* chiffresApres(char* debut, unsigned long long valeur);
 void ajouterEntier(Bloc& bloc, long long valeur, int largeur, Cadrage cadrage);
 
 // A totals line of the footer or the summary: libelle right-aligned in largeurLibelle,

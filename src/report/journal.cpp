@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "report/champs.hpp"
@@ -65,7 +66,10 @@ void ajouterTexteCsv(Bloc& bloc, std::string_view texte) {
 }
 
 void ajouterEntierCsv(Bloc& bloc, long long valeur) {
-    ajouterEntier(bloc, valeur, 0, Cadrage::Gauche);
+    verifierPlace(bloc, tailleNombre);
+    if (valeur < 0) *bloc.fin++ = '-';
+    bloc.fin = chiffresApres(bloc.fin, valeur < 0 ? 0ULL - static_cast<unsigned long long>(valeur)
+                                                  : static_cast<unsigned long long>(valeur));
     ajouterTexte(bloc, separateur);
 }
 
@@ -78,8 +82,11 @@ void ajouterMontantCsv(Bloc& bloc, float valeur, std::string_view fin) {
     ajouterTexte(bloc, fin);
 }
 
-// The printer's own memory, reused from one record to the next.
+// The printer's own memory, reused from one record to the next, and the date's field, the
+// same on every record of a day: made once.
 std::vector<char> memoireJournal;
+std::string dateVue;
+std::vector<char> champDate;
 
 }  // namespace
 
@@ -95,7 +102,13 @@ void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long
         memoireJournal, placeTexte(dateFact.size()) + placeTexte(prenom.size()) +
                             placeTexte(nom.size()) + categorie.size() +
                             nombresLigne * tailleNombre + champsLigne + finEnregistrement.size());
-    ajouterTexteCsv(bloc, dateFact);
+    if (dateFact != dateVue || champDate.empty()) {
+        dateVue.assign(dateFact);
+        Bloc date = commencerBloc(champDate, placeTexte(dateFact.size()) + separateur.size());
+        ajouterTexteCsv(date, dateFact);
+        champDate.resize(static_cast<std::size_t>(date.fin - date.debut));
+    }
+    ajouterTexte(bloc, std::string_view(champDate.data(), champDate.size()));
     ajouterEntierCsv(bloc, noFacture);
     ajouterEntierCsv(bloc, noClient);
     ajouterTexteCsv(bloc, prenom);

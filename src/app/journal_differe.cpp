@@ -1,0 +1,78 @@
+#include "app/journal_differe.hpp"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+#include "report/journal.hpp"
+
+namespace {
+
+void imprimerLot(std::ostream& flux, const std::string& dateFact, const LotJournal& lot) {
+    std::size_t debut = 0;
+    for (const FiguresJournal& f : lot.figures) {
+        const std::string_view prenom(lot.noms.data() + debut, f.longueurPrenom);
+        const std::string_view nom(lot.noms.data() + debut + f.longueurPrenom, f.longueurNom);
+        debut += f.longueurPrenom + f.longueurNom;
+        ecrireLigneJournal(
+            flux, dateFact, f.noFacture, f.noClient, prenom, nom, nomCategorie(f.categorie),
+            f.facture.nbArticleFacture, avantRabais(f.facture), f.facture.rabaisFacture,
+            f.facture.sousTotalFacture, f.facture.tps, f.facture.tvq, f.facture.totalFacture);
+    }
+}
+
+// Waits for the batch being printed: only one thread writes to the journal at a time.
+void attendre(JournalDiffere& journal) {
+    if (journal.impression.valid()) journal.impression.get();
+}
+
+// The thread reads only the batch it was given, and the stream and date, which stay as
+// they are until the journal ends.
+void imprimerEnFond(JournalDiffere& journal) {
+    attendre(journal);
+    LotJournal lot = std::move(journal.lot);
+    journal.lot = LotJournal();
+    journal.lot.figures.reserve(journal.taille);
+    journal.finNoms = 0;
+    try {
+        journal.impression = std::async(std::launch::async, [&journal, lot = std::move(lot)] {
+            imprimerLot(*journal.flux, journal.dateFact, lot);
+        });
+    } catch (const std::system_error&) {  // no thread to be had: printed here
+        imprimerLot(*journal.flux, journal.dateFact, lot);
+    }
+}
+
+}  // namespace
+
+void ouvrirJournal(JournalDiffere& journal, std::ostream* flux, const std::string& dateFact,
+                   std::size_t taille) {
+    journal.flux = flux;
+    journal.taille = std::max<std::size_t>(taille, 1);
+    journal.dateFact = dateFact;
+    if (flux != nullptr) ecrireEnteteJournal(*flux);
+}
+
+void noterNoms(JournalDiffere& journal, std::string_view prenom, std::string_view nom) {
+    if (journal.flux == nullptr) return;
+    journal.lot.noms.resize(journal.finNoms);
+    journal.lot.noms.append(prenom).append(nom);
+    journal.longueurPrenom = prenom.size();
+    journal.longueurNom = nom.size();
+}
+
+void ajouterAuJournal(JournalDiffere& journal, const FiguresJournal& figures) {
+    if (journal.flux == nullptr) return;
+    journal.lot.figures.push_back(figures);
+    journal.lot.figures.back().longueurPrenom = journal.longueurPrenom;
+    journal.lot.figures.back().longueurNom = journal.longueurNom;
+    journal.finNoms = journal.lot.noms.size();
+    if (journal.lot.figures.size() >= journal.taille) imprimerEnFond(journal);
+}
+
+void terminerJournal(JournalDiffere& journal) {
+    if (journal.flux == nullptr) return;
+    attendre(journal);
+    imprimerLot(*journal.flux, journal.dateFact, journal.lot);
+    journal.lot = LotJournal();
+}
