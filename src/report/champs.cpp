@@ -30,12 +30,6 @@ char* placeNombre(Bloc& bloc, std::size_t longueur, int largeur, Cadrage cadrage
     return finTexte;
 }
 
-// The two digits of each number below 100.
-constexpr char paires[] =
-    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940"
-    "4142434445464748495051525354555657585960616263646566676869707172737475767778798081"
-    "8283848586878889909192939495969798990";
-
 // The cents of arrondi and the point before them, ending just before fin; returns where the
 // dollars must end.
 char* centimesAvant(char* fin, unsigned long long arrondi, char point = '.') {
@@ -124,22 +118,6 @@ char* montantEnPlace(char* finChamp, float valeur, int largeur) {
         return nullptr;  // no room for ".dd"
     }
     return chiffresAvant(centimesAvant(finChamp, arrondi), arrondi / 100);
-}
-
-char* chiffresApres(char* debut, unsigned long long valeur) {
-    // Most counts and amounts have four digits at most: no loop, no length to count first.
-    if (valeur >= 10000) {
-        char* const fin = debut + longueurDecimale(valeur);
-        chiffresAvant(fin, valeur);
-        return fin;
-    }
-    const auto haut = static_cast<std::size_t>(valeur / 100) * 2;
-    const auto bas = static_cast<std::size_t>(valeur % 100) * 2;
-    if (valeur >= 1000) *debut++ = paires[haut];
-    if (valeur >= 100) *debut++ = paires[haut + 1];
-    if (valeur >= 10) *debut++ = paires[bas];
-    *debut++ = paires[bas + 1];
-    return debut;
 }
 
 bool ajouterMontantCompact(Bloc& bloc, float valeur, char point) {

@@ -87,8 +87,28 @@ bool ajouterMontantCompact(Bloc& bloc, float valeur, char point);
 std::size_t longueurDecimale(unsigned long long valeur);
 char* chiffresAvant(char* fin, unsigned long long valeur);
 
-// The digits of valeur written forwards from debut; returns their end.
-char* chiffresApres(char* debut, unsigned long long valeur);
+// The two digits of each number below 100.
+inline constexpr char paires[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940"
+    "4142434445464748495051525354555657585960616263646566676869707172737475767778798081"
+    "8283848586878889909192939495969798990";
+
+// The digits of valeur written forwards from debut; returns their end. Inline, and without
+// a loop for the four digits most counts and amounts have at most.
+inline char* chiffresApres(char* debut, unsigned long long valeur) {
+    if (valeur >= 10000) {
+        char* const fin = debut + longueurDecimale(valeur);
+        chiffresAvant(fin, valeur);
+        return fin;
+    }
+    const auto haut = static_cast<std::size_t>(valeur / 100) * 2;
+    const auto bas = static_cast<std::size_t>(valeur % 100) * 2;
+    if (valeur >= 1000) *debut++ = paires[haut];
+    if (valeur >= 100) *debut++ = paires[haut + 1];
+    if (valeur >= 10) *debut++ = paires[bas];
+    *debut++ = paires[bas + 1];
+    return debut;
+}
 void ajouterEntier(Bloc& bloc, long long valeur, int largeur, Cadrage cadrage);
 
 // A totals line of the footer or the summary: libelle right-aligned in largeurLibelle,
