@@ -202,8 +202,9 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
         lancer(commande, dossier, mode, corps(entree), environnement, **flux))
     if os.path.exists(pic) and int(open(pic).read()) > int(mesure) * 1024:
         fautes.append("peak memory %s kB, above %s MB" % (open(pic).read()[:-1], mesure.decode()))
-    for journal in glob.glob(os.path.join(dossier, "facture *.csv")):
-        fautes += verifier_journal(journal) if os.path.isfile(journal) else []
+    for journal in glob.glob(os.path.join(dossier, "facture *.csv")):  # files, not devices
+        vrais = os.path.isfile(journal) and os.path.isfile(journal[:-4] + ".txt")
+        fautes += verifier_journal(journal) if vrais else []
     obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
     for titre, attendu in attendus.items():
         verbe, _, nom = titre.partition(" ")

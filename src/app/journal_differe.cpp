@@ -35,7 +35,6 @@ void imprimerEnFond(JournalDiffere& journal) {
     const auto lot = std::make_shared<const LotJournal>(std::move(journal.lot));
     journal.lot = LotJournal();
     journal.lot.figures.reserve(journal.taille);
-    journal.finNoms = 0;
     try {
         journal.impression = std::async(std::launch::async, [&journal, lot] {
             imprimerLot(*journal.flux, journal.dateFact, *lot);
@@ -59,7 +58,6 @@ void ouvrirJournal(JournalDiffere& journal, std::ostream* flux, const std::strin
 
 void noterNoms(JournalDiffere& journal, std::string_view prenom, std::string_view nom) {
     if (journal.flux == nullptr) return;
-    journal.lot.noms.resize(journal.finNoms);
     journal.lot.noms.append(prenom).append(nom);
     journal.longueurPrenom = prenom.size();
     journal.longueurNom = nom.size();
@@ -70,7 +68,6 @@ void ajouterAuJournal(JournalDiffere& journal, const FiguresJournal& figures) {
     journal.lot.figures.push_back(figures);
     journal.lot.figures.back().longueurPrenom = journal.longueurPrenom;
     journal.lot.figures.back().longueurNom = journal.longueurNom;
-    journal.finNoms = journal.lot.noms.size();
     if (journal.lot.figures.size() >= journal.taille) imprimerEnFond(journal);
 }
 

@@ -35,7 +35,6 @@ struct JournalDiffere {
     std::size_t taille = tailleLot;  // of a batch (tests shrink it)
     std::string dateFact;
     LotJournal lot;
-    std::size_t finNoms = 0;  // the end of the names of the invoices added
     std::size_t longueurPrenom = 0;
     std::size_t longueurNom = 0;
     std::future<void> impression;  // the batch being printed, if any
@@ -47,7 +46,8 @@ void ouvrirJournal(JournalDiffere& journal, std::ostream* flux, const std::strin
                    std::size_t taille = tailleLot);
 
 // Notes the names of the invoice begun, while they can be read: the item records move the
-// client record's words out of reach. An invoice taken back leaves its names unused.
+// client record's words out of reach. An invoice taken back, after which nothing more is
+// read, leaves its names unused at the end of the batch.
 void noterNoms(JournalDiffere& journal, std::string_view prenom, std::string_view nom);
 
 // Adds the finished invoice whose names were noted last; a full batch goes to be printed
