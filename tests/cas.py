@@ -4,8 +4,8 @@
 #   cas.py [--wine] PROGRAM CASE-FILE     (the format is described in tests/cas/LISEZMOI.md)
 # With --wine, PROGRAM is a Windows build run under Wine: the console and the files it
 # writes are expected with CR LF line ends, and terminal cases are skipped (status 77).
-import contextlib, csv, difflib, glob, os, pty, re, resource, select, shlex, shutil, subprocess
-import sys, tempfile, time
+import contextlib, csv, difflib, glob, json, os, pty, re, resource, select, shlex, shutil
+import subprocess, sys, tempfile, time
 
 TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : \n\tDate : ",
           "{question}": "voulez-vous rediger un autre rapport ?\n",
@@ -103,12 +103,36 @@ def pages(texte):  # what text extraction keeps: each page's words, line by line
     return b"\f\n".join(b"".join(l + b"\n" for l in page) for page in pages if page)
 
 
-def verifier_pdf(fichier, attendu):  # qpdf finds no fault; the pages hold the expected text
+def verifier_pdf(fichier, attendu):  # qpdf finds no fault; the pages hold the expected text,
     verification = subprocess.run(["qpdf", "--check", fichier], stdout=subprocess.PIPE)
-    texte = subprocess.run(["pdftotext", "-layout", "-enc", "Latin1", fichier, "-"],
-                           stdout=subprocess.PIPE).stdout
+    texte = subprocess.run(["pdftotext", "-layout", "-enc", "UTF-8", fichier, "-"],
+                           stdout=subprocess.PIPE).stdout  # each byte its Windows-1252 letter
+    attendu = attendu.decode("cp1252", "replace").encode()
     fautes = ["qpdf --check: %r" % verification.stdout] if verification.returncode else []
     return fautes + difference("text of " + fichier, pages(attendu), pages(texte))
+
+
+def verifier_plan(fichier, texte):  # the outline as a viewer reads it, against the invoices
+    plan = [(o["title"], o["destpageposfrom1"]) for o in json.loads(subprocess.run(
+        ["qpdf", "--json", "--json-key=outlines", fichier], stdout=subprocess.PIPE).stdout)[
+            "outlines"]]
+    attendus = []  # each invoice's title and its client line, then the summary's and title
+    for bloc in texte.decode("cp1252", "replace").split("\f"):
+        facture = re.search(r"^Magasin chez Mo-Tino +No : (\S+)\n(?:.*\n){4}"
+                            r"(Client : (\S+) +(.*))", bloc, re.M)
+        sommaire = re.search(r"Sommaire des factures du (\S+)", bloc)
+        if facture:
+            attendus.append(("Facture %s - client %s %s" % facture.group(1, 3, 4), facture[2]))
+        elif sommaire:
+            attendus.append(("Sommaire du " + sommaire[1], sommaire[0]))
+    fautes = [] if [t for t, _ in plan] == [t for t, _ in attendus] else [
+        "outline of %s: %r, the invoices give %r" % (fichier, plan, attendus)]
+    for (titre, page), (_, ligne) in zip(plan, attendus):
+        sur_page = subprocess.run(["pdftotext", "-layout", "-f", str(page), "-l", str(page),
+                                   "-enc", "UTF-8", fichier, "-"], stdout=subprocess.PIPE)
+        if " ".join(ligne.split()) not in " ".join(sur_page.stdout.decode().split()):
+            fautes.append("%s: %r goes to page %d, without %r" % (fichier, titre, page, ligne))
+    return fautes
 
 
 def imprime(facture, libelle):  # the figure an invoice prints after its label
@@ -220,7 +244,7 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
             continue
         if verbe == "pdf":  # without a text of its own: the text of the day's invoice file
             texte = open(fichier[:-4] + ".txt", "rb").read().replace(b"\r", b"")
-            fautes += verifier_pdf(fichier, attendu or texte)
+            fautes += verifier_pdf(fichier, attendu or texte) + verifier_plan(fichier, texte)
             continue
         if verbe != "statut" and not nom.endswith((".pdf", ".csv")):  # binary files
             attendu = attendu.replace(b"\n", fin_de_ligne)

@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "report/pdf.hpp"
 
@@ -61,4 +64,48 @@ TEST(Pdf, chaqueOctetEchappe) {
                 << octet << " at " << place;
         }
     }
+}
+
+// The outline walked as a viewer walks it: from /First along /Next to /Last, each item's
+// /Parent the outline, /Prev the item before, its page a page of the tree; an invoice over
+// several pages sends the next item past them.
+TEST(Pdf, planEnChaine) {
+    std::string texte;
+    for (int n = 0; n < 3; ++n) {
+        texte += "Magasin chez Mo-Tino   No : " + std::to_string(n) +
+                 "\n\n\n\n\nClient : " + std::to_string(100 + n) + "   A (B)\n";
+        for (int i = 0; i < 60 * (n == 1 ? 1 : 0); ++i) texte += "ligne\n";
+        texte += "\f";
+    }
+    texte += "   Sommaire des factures du 01-01-2000\n";
+    const std::string sortie = pdf(texte, texte.size());
+    const std::regex motif(
+        R"(\n(\d+) 0 obj\n<< /Title \((.*?)\) /Parent 5 0 R(?: /Prev (\d+) 0 R)?)"
+        R"((?: /Next (\d+) 0 R)? /Dest \[(\d+) 0 R /XYZ null null null\] >>)");
+    std::map<std::string, std::smatch> entrees;
+    for (std::sregex_iterator i(sortie.begin(), sortie.end(), motif), fin; i != fin; ++i) {
+        entrees[(*i)[1]] = *i;
+    }
+    std::smatch plan;
+    ASSERT_TRUE(std::regex_search(sortie, plan,
+                                  std::regex(R"(<< /Type /Outlines /First (\d+) 0 R)"
+                                             R"( /Last (\d+) 0 R /Count 4 >>)")));
+    std::vector<std::string> titres, pages;
+    std::string precedente, numero = plan[1];
+    for (; entrees.count(numero) != 0; numero = entrees[numero][4]) {
+        const std::smatch& entree = entrees[numero];
+        EXPECT_EQ(entree[3], precedente);
+        EXPECT_NE(sortie.find("\n" + entree[5].str() + " 0 obj\n<< /Type /Page "),
+                  std::string::npos);
+        titres.push_back(entree[2]);
+        pages.push_back(entree[5]);
+        precedente = numero;
+        if (!entree[4].matched) break;
+    }
+    EXPECT_EQ(precedente, plan[2]);
+    EXPECT_EQ(titres, (std::vector<std::string>{
+                          "Facture 0 - client 100 A \\(B\\)", "Facture 1 - client 101 A \\(B\\)",
+                          "Facture 2 - client 102 A \\(B\\)", "Sommaire du 01-01-2000"}));
+    // Pages 7, 10, 15 (the second invoice takes two), 18.
+    EXPECT_EQ(pages, (std::vector<std::string>{"7", "10", "15", "18"}));
 }

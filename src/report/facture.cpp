@@ -61,8 +61,8 @@ void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_vi
                          int noClient, std::string_view prenom, std::string_view nom) {
     Bloc texte = commencerBloc(memoireEntete, capacite(lignesEntete, nombresEntete) +
                                                   dateFact.size() + prenom.size() + nom.size());
-    ajouterChamp(texte, "Magasin chez Mo-Tino", 70, Cadrage::Gauche);
-    ajouterChamp(texte, "No : ", 8, Cadrage::Droite);
+    ajouterChamp(texte, nomMagasin, 70, Cadrage::Gauche);
+    ajouterChamp(texte, etiquetteNoFacture, 8, Cadrage::Droite);
     ajouterEntier(texte, noFacture, 0, Cadrage::Gauche);
     ajouterTexte(texte, "\n");
     ajouterChamp(texte, "1200 rue des Ormes", 69, Cadrage::Gauche);
@@ -71,8 +71,8 @@ void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_vi
         texte,
         "\nMontvallon, Qc\n"
         "(123) 555-0142\n"
-        "-------------------------------------------------------------------------------\n"
-        "Client : ");
+        "-------------------------------------------------------------------------------\n");
+    ajouterTexte(texte, etiquetteClient);
     ajouterEntier(texte, noClient, 15, Cadrage::Gauche);
     ajouterTexte(texte, prenom);
     ajouterTexte(texte, " ");

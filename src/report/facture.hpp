@@ -7,6 +7,11 @@
 #include <ostream>
 #include <string_view>
 
+// The header's texts by which the PDF's outline finds each invoice in the text.
+constexpr std::string_view nomMagasin = "Magasin chez Mo-Tino";
+constexpr std::string_view etiquetteNoFacture = "No : ";
+constexpr std::string_view etiquetteClient = "Client : ";
+
 // Store heading, invoice number and date, client, column heading and rule (nine lines).
 void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_view dateFact,
                          int noClient, std::string_view prenom, std::string_view nom);

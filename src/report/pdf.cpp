@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "report/plan_pdf.hpp"
+
 namespace {
 
 // Letter, in points, with one-inch margins, and a 12 pt line pitch. The first baseline sits
@@ -34,12 +36,14 @@ long long echelle(std::size_t colonnes) {
     return std::clamp(e, 1LL, echelleNormale);
 }
 
-// Objects 1 to 4 are fixed; each page then takes two numbers, its content and itself.
+// Objects 1 to 5 are fixed; each page then takes two numbers, its content and itself, and
+// the first page of an invoice or of the summary one more, its outline item.
 constexpr int objetCatalogue = 1;
 constexpr int objetPages = 2;
 constexpr int objetPolice = 3;
 constexpr int objetInfo = 4;
-constexpr int premierObjetPage = 5;
+constexpr int objetPlan = 5;
+constexpr int premierObjetPage = 6;
 
 // How each byte of a line goes into a PDF string: most as they are; ( ) and \ behind a
 // backslash; control bytes in octal, so that the content stays plain text.
@@ -69,6 +73,16 @@ struct Document {
     int lignes = 0;                      // lines placed on it; 0 while no page is open
     int blancs = 0;                      // blank lines read and not placed yet
     long long echelle = echelleNormale;  // the page's current horizontal scaling
+    std::vector<std::uint32_t> pages;    // each page's number, for the page tree
+    // The outline item last begun: it is written once the next one has its number, as its
+    // /Next, or at the end. Items are numbered as their pages are: nothing waits but it.
+    int entree = 0;  // its number; 0 before the first
+    int page = 0;    // its page's
+    std::string titre;
+    bool attenteClient = false;  // an invoice's, until its client line has come
+    int premiereEntree = 0;
+    int precedente = 0;
+    long long nbEntrees = 0;
 };
 
 // Hands the output to the stream, as the stream's own writes do: nothing more once a write
@@ -168,6 +182,7 @@ std::string chaine(std::string_view texte) {
 void ouvrirPage(Document& pdf) {
     const auto numero = static_cast<int>(pdf.objets.size());
     pdf.objets.resize(pdf.objets.size() + 2);
+    pdf.pages.push_back(static_cast<std::uint32_t>(numero + 1));
     debuterObjet(pdf, numero);
     sortir(pdf, "<< /Length ");
     pdf.longueur = pdf.plein;
@@ -184,12 +199,55 @@ void fermerPage(Document& pdf) {
     sortir(pdf, "ET");
     ecrireChiffres(pdf, pdf.longueur, pdf.plein - pdf.contenu, 10);
     sortir(pdf, "\nendstream\nendobj\n");
-    const auto numero = static_cast<int>(pdf.objets.size()) - 1;
+    const auto numero = static_cast<int>(pdf.pages.back());
     debuterObjet(pdf, numero);
     sortir(pdf, "<< /Type /Page /Parent 2 0 R /Contents " + std::to_string(numero - 1) +
                     " 0 R >>\nendobj\n");
     pdf.lignes = 0;
     viderSiPlein(pdf);
+}
+
+// A title in a PDF text string: plain ASCII as it is, anything else in UTF-16, so that every
+// viewer shows the names as the page does.
+std::string chaineTitre(std::string_view titre) {
+    for (const char c : titre) {
+        if (static_cast<unsigned char>(c) >= 0x80) return titreUtf16(titre);
+    }
+    return chaine(titre);
+}
+
+// Writes the outline item last begun, if any, before the item numbered suivante (0: none).
+void ecrireEntree(Document& pdf, int suivante) {
+    if (pdf.entree == 0) return;
+    debuterObjet(pdf, pdf.entree);
+    sortir(pdf, "<< /Title " + chaineTitre(pdf.titre) + " /Parent " + std::to_string(objetPlan) +
+                    " 0 R");
+    if (pdf.precedente != 0) sortir(pdf, " /Prev " + std::to_string(pdf.precedente) + " 0 R");
+    if (suivante != 0) sortir(pdf, " /Next " + std::to_string(suivante) + " 0 R");
+    sortir(pdf, " /Dest [" + std::to_string(pdf.page) + " 0 R /XYZ null null null] >>\nendobj\n");
+    pdf.precedente = pdf.entree;
+    viderSiPlein(pdf);
+}
+
+// A page opened on an invoice's first line or the summary's title begins an outline item,
+// numbered after the page's two objects.
+void ouvrirPageEtEntree(Document& pdf, std::string_view ligne) {
+    std::string titre;
+    const Entree entree = debutEntree(ligne, titre);
+    if (entree == Entree::Aucune) {
+        ouvrirPage(pdf);
+        return;
+    }
+    const auto numero = static_cast<int>(pdf.objets.size()) + 2;
+    ecrireEntree(pdf, numero);
+    ouvrirPage(pdf);
+    pdf.objets.resize(pdf.objets.size() + 1);
+    pdf.entree = numero;
+    pdf.page = numero - 1;
+    pdf.titre = std::move(titre);
+    pdf.attenteClient = entree == Entree::Facture;
+    if (pdf.premiereEntree == 0) pdf.premiereEntree = numero;
+    ++pdf.nbEntrees;
 }
 
 // A blank line is only counted: it takes room once text follows it on the same page (a new
@@ -201,7 +259,11 @@ void placerLigne(Document& pdf, std::string_view ligne) {
         return;
     }
     if (pdf.lignes + pdf.blancs >= lignesParPage) fermerPage(pdf);
-    if (pdf.lignes == 0) ouvrirPage(pdf);
+    if (pdf.lignes == 0) {
+        ouvrirPageEtEntree(pdf, ligne);
+    } else if (pdf.attenteClient && ajouterClient(ligne, pdf.titre)) {
+        pdf.attenteClient = false;
+    }
     for (; pdf.blancs > 0; --pdf.blancs, ++pdf.lignes) sortir(pdf, "T*\n");
     const long long e = echelle(ligne.size());
     if (e != pdf.echelle) {  // hundredths of a percent, written as a percentage
@@ -273,7 +335,8 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
     // The second line's bytes above 127 mark the file as binary for the programs that look.
     sortir(pdf, "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
     debuterObjet(pdf, objetCatalogue);
-    sortir(pdf, "<< /Type /Catalog /Pages 2 0 R >>\nendobj\n");
+    sortir(pdf, "<< /Type /Catalog /Pages 2 0 R /Outlines " + std::to_string(objetPlan) +
+                    " 0 R /PageMode /UseOutlines >>\nendobj\n");
     debuterObjet(pdf, objetPolice);
     sortir(pdf,
            "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>\n"
@@ -282,14 +345,20 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
     const bool toutLu = lireTexte(pdf, texte, taille, tailleLecture);
     fermerPage(pdf);
 
-    const std::size_t nbPages = (pdf.objets.size() - premierObjetPage) / 2;
+    ecrireEntree(pdf, 0);
+    debuterObjet(pdf, objetPlan);
+    sortir(pdf, "<< /Type /Outlines");
+    if (pdf.nbEntrees > 0) {
+        sortir(pdf, " /First " + std::to_string(pdf.premiereEntree) + " 0 R /Last " +
+                        std::to_string(pdf.entree) + " 0 R");
+    }
+    sortir(pdf, " /Count " + std::to_string(pdf.nbEntrees) + " >>\nendobj\n");
+    const std::size_t nbPages = pdf.pages.size();
     debuterObjet(pdf, objetPages);
     sortir(pdf, "<< /Type /Pages /Resources << /Font << /F1 3 0 R >> >> /MediaBox [0 0 " +
                     std::to_string(largeurPage) + " " + std::to_string(hauteurPage) + "] /Count " +
                     std::to_string(nbPages) + " /Kids [");
-    for (std::size_t i = 0; i < nbPages; ++i) {
-        sortir(pdf, " " + std::to_string(premierObjetPage + 1 + 2 * i) + " 0 R");
-    }
+    for (const std::uint32_t page : pdf.pages) sortir(pdf, " " + std::to_string(page) + " 0 R");
     sortir(pdf, " ] >>\nendobj\n");
     debuterObjet(pdf, objetInfo);
     sortir(pdf, "<< /Title " + chaine(titre) + " /Producer " +

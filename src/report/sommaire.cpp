@@ -33,7 +33,7 @@ void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbF
                     long long nbNonMembre) {
     Bloc texte = commencerBloc(memoireSommaire,
                                capacite(lignesSommaire, nombresSommaire) + dateFact.size());
-    ajouterChamp(texte, "Sommaire des factures du ", 46, Cadrage::Droite);
+    ajouterChamp(texte, titreSommaire, 46, Cadrage::Droite);
     ajouterTexte(texte, dateFact);
     ajouterTexte(texte, "\n");
     ajouterChamp(texte, "===================================", 56, Cadrage::Droite);

@@ -4,6 +4,9 @@
 #include <ostream>
 #include <string_view>
 
+// The summary's title, before its date; the PDF's outline finds the summary by it.
+constexpr std::string_view titreSommaire = "Sommaire des factures du ";
+
 // Fourteen lines: the date, the invoice count, the average articles per client (truncated),
 // the four money totals and each category's share in percent (truncated, so three equal
 // shares make 99). With no invoice the average and shares are written as 0. Leaves the

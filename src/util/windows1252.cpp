@@ -3,10 +3,10 @@
 namespace {
 
 // What Windows-1252 puts at 0x80 to 0x9F, where Latin-1 has its C1 controls.
-constexpr char32_t zone80[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char32_t zone80[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                 0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char octetWindows1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
@@ -56,9 +56,13 @@ std::size_t decoder(const unsigned char* p, const unsigned char* fin, char32_t& 
 
 }  // namespace
 
+char32_t caractereWindows1252(unsigned char octet) {
+    return octet >= 0x80 && octet < 0xA0 ? zone80[octet - 0x80] : octet;
+}
+
 char* versUtf8(unsigned char octet, char* sortie) {
-    char32_t c = octet;
-    if (octet >= 0x80 && octet < 0xA0) c = zone80[octet - 0x80] == 0 ? 0xFFFD : zone80[octet - 0x80];
+    char32_t c = caractereWindows1252(octet);
+    if (c == 0 && octet != 0) c = 0xFFFD;
     if (c < 0x80) {
         *sortie++ = static_cast<char>(c);
     } else if (c < 0x800) {

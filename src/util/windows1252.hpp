@@ -4,6 +4,10 @@
 
 #include <cstddef>
 
+// The character of a Windows-1252 byte; 0 for the five bytes it leaves undefined (0x81,
+// 0x8D, 0x8F, 0x90, 0x9D).
+char32_t caractereWindows1252(unsigned char octet);
+
 // Writes at sortie the UTF-8 bytes (three at most) of a Windows-1252 byte's character, U+FFFD
 // for the five bytes Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D); returns
 // the end of what it wrote.
