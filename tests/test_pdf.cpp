@@ -81,7 +81,7 @@ TEST(Pdf, planEnChaine) {
     const std::string sortie = pdf(texte, texte.size());
     const std::regex motif(
         R"(\n(\d+) 0 obj\n<< /Title \((.*?)\) /Parent 5 0 R(?: /Prev (\d+) 0 R)?)"
-        R"((?: /Next (\d+) 0 R)? /Dest \[(\d+) 0 R /XYZ null null null\] >>)");
+        R"((?: /Next (\d+) 0 R)? /Dest \[(\d+) 0 R /Fit\] >>)");
     std::map<std::string, std::smatch> entrees;
     for (std::sregex_iterator i(sortie.begin(), sortie.end(), motif), fin; i != fin; ++i) {
         entrees[(*i)[1]] = *i;

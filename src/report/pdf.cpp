@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -79,6 +80,7 @@ struct Document {
     int entree = 0;  // its number; 0 before the first
     int page = 0;    // its page's
     std::string titre;
+    std::string titreSuivant;
     bool attenteClient = false;  // an invoice's, until its client line has come
     int premiereEntree = 0;
     int precedente = 0;
@@ -120,9 +122,26 @@ void ecrireChiffres(Document& pdf, std::size_t position, std::uint64_t valeur, i
     }
 }
 
+// avant, a number, then apres, straight into the output: a page takes a few, and a
+// temporary string each would cost more than the rest of the object.
+void sortirNombre(Document& pdf, std::string_view avant, std::uint64_t nombre,
+                  std::string_view apres) {
+    constexpr std::size_t chiffres = 20;
+    char* const debut = place(pdf, avant.size() + chiffres + apres.size());
+    char* p = std::copy(avant.begin(), avant.end(), debut);
+    p = std::to_chars(p, p + chiffres, nombre).ptr;
+    p = std::copy(apres.begin(), apres.end(), p);
+    pdf.plein += static_cast<std::size_t>(p - debut);
+}
+
+// A reference to object numero, with avant before it.
+void sortirReference(Document& pdf, std::string_view avant, int numero) {
+    sortirNombre(pdf, avant, static_cast<std::uint64_t>(numero), " 0 R");
+}
+
 void debuterObjet(Document& pdf, int numero) {
     pdf.objets[static_cast<std::size_t>(numero)] = pdf.ecrits + pdf.plein;
-    sortir(pdf, std::to_string(numero) + " 0 obj\n");
+    sortirNombre(pdf, "", static_cast<std::uint64_t>(numero), " 0 obj\n");
 }
 
 // Whether any of eight bytes is not Simple: below 32, DEL, ( ) or \. Each test works on the
@@ -201,39 +220,45 @@ void fermerPage(Document& pdf) {
     sortir(pdf, "\nendstream\nendobj\n");
     const auto numero = static_cast<int>(pdf.pages.back());
     debuterObjet(pdf, numero);
-    sortir(pdf, "<< /Type /Page /Parent 2 0 R /Contents " + std::to_string(numero - 1) +
-                    " 0 R >>\nendobj\n");
+    sortirReference(pdf, "<< /Type /Page /Parent 2 0 R /Contents ", numero - 1);
+    sortir(pdf, " >>\nendobj\n");
     pdf.lignes = 0;
     viderSiPlein(pdf);
 }
 
 // A title in a PDF text string: plain ASCII as it is, anything else in UTF-16, so that every
 // viewer shows the names as the page does.
-std::string chaineTitre(std::string_view titre) {
+void sortirTitre(Document& pdf, std::string_view titre) {
     for (const char c : titre) {
-        if (static_cast<unsigned char>(c) >= 0x80) return titreUtf16(titre);
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            sortir(pdf, titreUtf16(titre));
+            return;
+        }
     }
-    return chaine(titre);
+    char* const debut = place(pdf, 4 * titre.size() + 2);
+    pdf.plein += static_cast<std::size_t>(chaineEn(debut, titre) - debut);
 }
 
 // Writes the outline item last begun, if any, before the item numbered suivante (0: none).
 void ecrireEntree(Document& pdf, int suivante) {
     if (pdf.entree == 0) return;
     debuterObjet(pdf, pdf.entree);
-    sortir(pdf, "<< /Title " + chaineTitre(pdf.titre) + " /Parent " + std::to_string(objetPlan) +
-                    " 0 R");
-    if (pdf.precedente != 0) sortir(pdf, " /Prev " + std::to_string(pdf.precedente) + " 0 R");
-    if (suivante != 0) sortir(pdf, " /Next " + std::to_string(suivante) + " 0 R");
-    sortir(pdf, " /Dest [" + std::to_string(pdf.page) + " 0 R /XYZ null null null] >>\nendobj\n");
+    sortir(pdf, "<< /Title ");
+    sortirTitre(pdf, pdf.titre);
+    sortirReference(pdf, " /Parent ", objetPlan);
+    if (pdf.precedente != 0) sortirReference(pdf, " /Prev ", pdf.precedente);
+    if (suivante != 0) sortirReference(pdf, " /Next ", suivante);
+    sortirReference(pdf, " /Dest [", pdf.page);
+    sortir(pdf, " /Fit] >>\nendobj\n");
     pdf.precedente = pdf.entree;
     viderSiPlein(pdf);
 }
 
 // A page opened on an invoice's first line or the summary's title begins an outline item,
-// numbered after the page's two objects.
+// numbered after the page's two objects. Its title is made in titreSuivant while the item
+// before it still waits, then the two change places: no string is made for a page.
 void ouvrirPageEtEntree(Document& pdf, std::string_view ligne) {
-    std::string titre;
-    const Entree entree = debutEntree(ligne, titre);
+    const Entree entree = debutEntree(ligne, pdf.titreSuivant);
     if (entree == Entree::Aucune) {
         ouvrirPage(pdf);
         return;
@@ -244,7 +269,7 @@ void ouvrirPageEtEntree(Document& pdf, std::string_view ligne) {
     pdf.objets.resize(pdf.objets.size() + 1);
     pdf.entree = numero;
     pdf.page = numero - 1;
-    pdf.titre = std::move(titre);
+    std::swap(pdf.titre, pdf.titreSuivant);
     pdf.attenteClient = entree == Entree::Facture;
     if (pdf.premiereEntree == 0) pdf.premiereEntree = numero;
     ++pdf.nbEntrees;
@@ -358,7 +383,7 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
     sortir(pdf, "<< /Type /Pages /Resources << /Font << /F1 3 0 R >> >> /MediaBox [0 0 " +
                     std::to_string(largeurPage) + " " + std::to_string(hauteurPage) + "] /Count " +
                     std::to_string(nbPages) + " /Kids [");
-    for (const std::uint32_t page : pdf.pages) sortir(pdf, " " + std::to_string(page) + " 0 R");
+    for (const std::uint32_t page : pdf.pages) sortirReference(pdf, " ", static_cast<int>(page));
     sortir(pdf, " ] >>\nendobj\n");
     debuterObjet(pdf, objetInfo);
     sortir(pdf, "<< /Title " + chaine(titre) + " /Producer " +

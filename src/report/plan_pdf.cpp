@@ -18,13 +18,16 @@ std::string_view sansBlancs(std::string_view texte) {
 
 }  // namespace
 
+// Every page's first line is looked at: its first byte is enough for most.
 Entree debutEntree(std::string_view ligne, std::string& titre) {
-    const std::size_t numero = ligne.find(etiquetteNoFacture);
-    if (commencePar(ligne, nomMagasin) && numero != std::string_view::npos) {
+    if (commencePar(ligne, nomMagasin)) {
+        const std::size_t numero = ligne.find(etiquetteNoFacture);
+        if (numero == std::string_view::npos) return Entree::Aucune;
         titre.assign("Facture ")
             .append(sansBlancs(ligne.substr(numero + etiquetteNoFacture.size())));
         return Entree::Facture;
     }
+    if (ligne.front() != ' ') return Entree::Aucune;  // a page opens on a line with text
     const std::string_view texte = sansBlancs(ligne);
     if (commencePar(texte, titreSommaire)) {
         titre.assign("Sommaire du ").append(sansBlancs(texte.substr(titreSommaire.size())));
@@ -34,7 +37,9 @@ Entree debutEntree(std::string_view ligne, std::string& titre) {
 }
 
 bool ajouterClient(std::string_view ligne, std::string& titre) {
-    if (!commencePar(ligne, etiquetteClient)) return false;
+    if (ligne.front() != etiquetteClient.front() || !commencePar(ligne, etiquetteClient)) {
+        return false;
+    }
     // The number, then the names after the blanks that fill its field.
     const std::string_view reste = ligne.substr(etiquetteClient.size());
     const std::size_t fin = std::min(reste.find(' '), reste.size());
