@@ -15,7 +15,8 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journ
                     const Client& client, const std::string& dateFact, TotauxJour& totaux,
                     Arret& arret) {
     const CategorieClient categorie = categorieClient(texte(entree, client.type));
-    noterNoms(journal, texte(entree, client.prenom), texte(entree, client.nom));
+    const bool avecJournal = journal.flux != nullptr;  // mostly not: nothing to prepare then
+    if (avecJournal) noterNoms(journal, texte(entree, client.prenom), texte(entree, client.nom));
     Facture facture;
     ecrireEnteteFacture(sortie, totaux.nbFactures, dateFact, client.noClient,
                         texte(entree, client.prenom), texte(entree, client.nom));
@@ -31,7 +32,9 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journ
     calculerTaxes(facture);
     ecrirePiedFacture(sortie, facture.sousTotalFacture, facture.tps, facture.tvq,
                       facture.totalFacture, facture.nbArticleFacture, facture.rabaisFacture);
-    ajouterAuJournal(journal, {totaux.nbFactures, client.noClient, categorie, facture, 0, 0});
+    if (avecJournal) {
+        ajouterAuJournal(journal, {totaux.nbFactures, client.noClient, categorie, facture, 0, 0});
+    }
     ajouterFacture(totaux, facture, categorie);
     return true;
 }
