@@ -25,7 +25,7 @@ for n in 100000 200000 400000; do
   "$programme" 28-02-2012 >/dev/null
   cp "facture 28-02-2012.txt" reference.txt
   hyperfine --style none --warmup 2 --runs 11 --export-json "temps-$n.json" \
-    --prepare 'rm -f "facture 28-02-2012.txt" "facture 28-02-2012.pdf" "facture 28-02-2012.csv" copie.txt' \
+    --prepare 'rm -f "facture 28-02-2012".* copie.txt' \
     "$programme 28-02-2012" 'cat reference.txt > copie.txt' "$programme --pdf 28-02-2012" \
     "$programme --csv 28-02-2012" >/dev/null
   prog=$(mediane "temps-$n.json" 0)
