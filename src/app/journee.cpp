@@ -8,9 +8,9 @@
 
 namespace {
 
-// Writes one client's invoice; counts it in the day, and writes its journal record, only
-// once every item record has been read. False, with arret, at an item record that cannot be
-// read whole: what was written of the invoice is then to be taken back.
+// Writes one client's invoice; counts it in the day, and hands its figures to the journal,
+// only once every item record has been read. False, with arret, at an item record that
+// cannot be read whole: what was written of the invoice is then to be taken back.
 bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journal,
                     const Client& client, const std::string& dateFact, TotauxJour& totaux,
                     Arret& arret) {
