@@ -55,7 +55,8 @@ Arguments lireArguments(int argc, const char* const argv[]) {
 void ecrireAide(std::ostream& flux) {
     flux << "Usage : facturation [OPTION]... [DATE]...\n"
             "Imprime les factures d'une journee du Magasin chez Mo-Tino : lit vente<DATE>.txt\n"
-            "et ecrit \"facture <DATE>.txt\", dans le repertoire courant.\n"
+            "et ecrit \"facture <DATE>.txt\", dans le repertoire courant. DATE s'ecrit\n"
+            "JJ-MM-AAAA, comme 28-02-2012.\n"
             "\n"
             "Sans DATE, demande la date au clavier, puis propose une autre journee.\n"
             "Avec des DATE, fait chaque journee dans l'ordre sans rien demander ; les dates\n"

@@ -3,6 +3,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ios>
 #include <vector>
@@ -73,6 +75,11 @@ char* chiffresAvant(char* fin, unsigned long long valeur) {
         *--fin = static_cast<char>('0' + valeur);
     }
     return fin;
+}
+
+void blocTropLong() {
+    std::fputs("facturation: block longer than its room\n", stderr);
+    std::abort();
 }
 
 Bloc commencerBloc(std::vector<char>& memoire, std::size_t taille) {
