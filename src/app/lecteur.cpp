@@ -188,7 +188,7 @@ void sauterBlancs(Lecteur& lecteur) {
     // Window by window: a run of blanks may cross a refill. Once a window holds nothing but
     // blanks from where the run began, those are counted and dropped: nothing refers to
     // them, and a record cut by megabytes of blanks must not make the window grow.
-    const std::size_t debutBlancs = lecteur.position;
+    const std::size_t debutBlancs = lecteur.position - lecteur.marque;  // a refill moves them
     do {
         const char* const debut = lecteur.tampon.data();
         const char* p = debut + lecteur.position;
@@ -198,7 +198,7 @@ void sauterBlancs(Lecteur& lecteur) {
         }
         lecteur.position = static_cast<std::size_t>(p - debut);
         if (p != limite) return;
-        lecteur.position = lecteur.fin = debutBlancs;
+        lecteur.position = lecteur.fin = lecteur.marque + debutBlancs;
     } while (lireSuite(lecteur));
 }
 
