@@ -190,12 +190,6 @@ char* chaineEn(char* dest, std::string_view texte) {
     return dest;
 }
 
-std::string chaine(std::string_view texte) {
-    std::string resultat(4 * texte.size() + 2, ' ');
-    resultat.resize(static_cast<std::size_t>(chaineEn(resultat.data(), texte) - resultat.data()));
-    return resultat;
-}
-
 // A page's content goes straight into the output; its length, known at its end, is written
 // then into ten digits left for it (leading zeros are allowed in a PDF number).
 void ouvrirPage(Document& pdf) {
@@ -374,10 +368,10 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
     debuterObjet(pdf, objetPlan);
     sortir(pdf, "<< /Type /Outlines");
     if (pdf.nbEntrees > 0) {
-        sortir(pdf, " /First " + std::to_string(pdf.premiereEntree) + " 0 R /Last " +
-                        std::to_string(pdf.entree) + " 0 R");
+        sortirReference(pdf, " /First ", pdf.premiereEntree);
+        sortirReference(pdf, " /Last ", pdf.entree);
     }
-    sortir(pdf, " /Count " + std::to_string(pdf.nbEntrees) + " >>\nendobj\n");
+    sortirNombre(pdf, " /Count ", static_cast<std::uint64_t>(pdf.nbEntrees), " >>\nendobj\n");
     const std::size_t nbPages = pdf.pages.size();
     debuterObjet(pdf, objetPages);
     sortir(pdf, "<< /Type /Pages /Resources << /Font << /F1 3 0 R >> >> /MediaBox [0 0 " +
@@ -386,8 +380,13 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
     for (const std::uint32_t page : pdf.pages) sortirReference(pdf, " ", static_cast<int>(page));
     sortir(pdf, " ] >>\nendobj\n");
     debuterObjet(pdf, objetInfo);
-    sortir(pdf, "<< /Title " + chaine(titre) + " /Producer " +
-                    chaine("facturation " FACTURATION_VERSION) + " >>\nendobj\n");
+    // The document's title is a text string like the outline's: a date word of the store's
+    // accented bytes shows as the pages show it.
+    sortir(pdf, "<< /Title ");
+    sortirTitre(pdf, titre);
+    sortir(pdf, " /Producer ");
+    sortirTitre(pdf, "facturation " FACTURATION_VERSION);
+    sortir(pdf, " >>\nendobj\n");
 
     const std::uint64_t xref = pdf.ecrits + pdf.plein;
     sortir(pdf, "xref\n0 " + std::to_string(pdf.objets.size()) + "\n0000000000 65535 f \n");
