@@ -45,13 +45,14 @@ struct JournalDiffere {
 void ouvrirJournal(JournalDiffere& journal, std::ostream* flux, const std::string& dateFact,
                    std::size_t taille = tailleLot);
 
-// Notes the names of the invoice begun, while they can be read: the item records move the
-// client record's words out of reach. An invoice taken back, after which nothing more is
-// read, leaves its names unused at the end of the batch.
+// For a journal with a stream, the caller having looked: notes the names of the invoice
+// begun, while they can be read (the item records move the client record's words out of
+// reach). An invoice taken back, after which nothing more is read, leaves its names unused
+// at the end of the batch.
 void noterNoms(JournalDiffere& journal, std::string_view prenom, std::string_view nom);
 
-// Adds the finished invoice whose names were noted last; a full batch goes to be printed
-// once the one before it is.
+// For a journal with a stream: adds the finished invoice whose names were noted last; a
+// full batch goes to be printed once the one before it is.
 void ajouterAuJournal(JournalDiffere& journal, const FiguresJournal& figures);
 
 // Prints what is left and waits until every record is on flux.

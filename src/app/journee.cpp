@@ -15,11 +15,12 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journ
                     const Client& client, const std::string& dateFact, TotauxJour& totaux,
                     Arret& arret) {
     const CategorieClient categorie = categorieClient(texte(entree, client.type));
-    const bool avecJournal = journal.flux != nullptr;  // mostly not: nothing to prepare then
-    if (avecJournal) noterNoms(journal, texte(entree, client.prenom), texte(entree, client.nom));
+    const std::string_view prenom = texte(entree, client.prenom);
+    const std::string_view nom = texte(entree, client.nom);
+    const bool avecJournal = journal.flux != nullptr;
+    if (avecJournal) noterNoms(journal, prenom, nom);
     Facture facture;
-    ecrireEnteteFacture(sortie, totaux.nbFactures, dateFact, client.noClient,
-                        texte(entree, client.prenom), texte(entree, client.nom));
+    ecrireEnteteFacture(sortie, totaux.nbFactures, dateFact, client.noClient, prenom, nom);
     Article article;
     for (int i = 0; i < client.nbArticle; ++i) {
         if (!lireArticle(entree, article, arret)) return false;

@@ -1,5 +1,6 @@
 #include "report/champs.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -32,6 +33,12 @@ char* placeNombre(Bloc& bloc, std::size_t longueur, int largeur, Cadrage cadrage
     return finTexte;
 }
 
+// The two digits of each number below 100.
+constexpr char paires[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940"
+    "4142434445464748495051525354555657585960616263646566676869707172737475767778798081"
+    "8283848586878889909192939495969798990";
+
 // The cents of arrondi and the point before them, ending just before fin; returns where the
 // dollars must end.
 char* centimesAvant(char* fin, unsigned long long arrondi, char point = '.') {
@@ -40,15 +47,6 @@ char* centimesAvant(char* fin, unsigned long long arrondi, char point = '.') {
     fin[-2] = paires[paire];
     fin[-3] = point;
     return fin - 3;
-}
-
-// The cents of an amount neither negative nor NaN and below 10^13, rounded to the nearest,
-// a tie to the even one; false for any other, which goes the general way.
-bool centimesArrondis(float valeur, unsigned long long& arrondi) {
-    const double centimes = static_cast<double>(valeur) * 100.0;
-    if (std::signbit(valeur) || !(centimes < 1e15)) return false;
-    arrondi = static_cast<unsigned long long>((centimes + 0x1p52) - 0x1p52);
-    return true;
 }
 
 }  // namespace
@@ -90,13 +88,13 @@ Bloc commencerBloc(std::vector<char>& memoire, std::size_t taille) {
 // A float times 100 is exact in a double (24 bits times 7), so rounding that product to
 // the nearest integer, a tie to the even one, gives the cents the stream would print, at a
 // fraction of the cost of a general fixed-point conversion.
-void ajouterMontant(Bloc& bloc, float valeur, int largeur) {
+void ajouterMontant(Bloc& bloc, float valeur, int largeur, char point) {
     // Most amounts fit their field: its blanks first, then the digits in place. A field of
     // fewer than 4 columns holds no amount ("0.00").
     if (largeur >= 4 && largeur <= 16) {
         char* const champ = bloc.fin;
         ajouterBlancs(bloc, static_cast<std::size_t>(largeur));
-        if (montantEnPlace(bloc.fin, valeur, largeur) != nullptr) return;
+        if (montantEnPlace(bloc.fin, valeur, largeur, point)) return;
         bloc.fin = champ;
     }
     const double centimes = std::fabs(static_cast<double>(valeur) * 100.0);
@@ -104,6 +102,7 @@ void ajouterMontant(Bloc& bloc, float valeur, int largeur) {
         char texte[tailleNombre];
         const auto fin = std::to_chars(texte, texte + sizeof texte, static_cast<double>(valeur),
                                        std::chars_format::fixed, 2);
+        std::replace(texte, fin.ptr, '.', point);
         ajouterChamp(bloc, std::string_view(texte, static_cast<std::size_t>(fin.ptr - texte)),
                      largeur, Cadrage::Droite);
         return;
@@ -115,24 +114,17 @@ void ajouterMontant(Bloc& bloc, float valeur, int largeur) {
     const bool signe = std::signbit(valeur);  // -0.001 prints -0.00, as the stream does
     const std::size_t longueur = longueurDecimale(absolu / 100) + 3 + (signe ? 1 : 0);
     char* fin = placeNombre(bloc, longueur, largeur, Cadrage::Droite);
-    fin = chiffresAvant(centimesAvant(fin, absolu), absolu / 100);
+    fin = chiffresAvant(centimesAvant(fin, absolu, point), absolu / 100);
     if (signe) *--fin = '-';
 }
 
-char* montantEnPlace(char* finChamp, float valeur, int largeur) {
-    unsigned long long arrondi = 0;
-    if (!centimesArrondis(valeur, arrondi) || arrondi >= puissancesDeDix[largeur - 1]) {
-        return nullptr;  // no room for ".dd"
-    }
-    return chiffresAvant(centimesAvant(finChamp, arrondi), arrondi / 100);
-}
-
-bool ajouterMontantCompact(Bloc& bloc, float valeur, char point) {
-    unsigned long long arrondi = 0;
-    if (!centimesArrondis(valeur, arrondi)) return false;
-    verifierPlace(bloc, tailleNombre);
-    bloc.fin = chiffresApres(bloc.fin, arrondi / 100) + 3;
-    centimesAvant(bloc.fin, arrondi, point);
+bool montantEnPlace(char* finChamp, float valeur, int largeur, char point) {
+    const double centimes = static_cast<double>(valeur) * 100.0;
+    // Negative amounts, NaN and amounts too large for the rounding below go the general way.
+    if (std::signbit(valeur) || !(centimes < 1e15)) return false;
+    const auto arrondi = static_cast<unsigned long long>((centimes + 0x1p52) - 0x1p52);
+    if (arrondi >= puissancesDeDix[largeur - 1]) return false;  // no room for ".dd"
+    chiffresAvant(centimesAvant(finChamp, arrondi, point), arrondi / 100);
     return true;
 }
 

@@ -69,47 +69,21 @@ inline void ajouterChamp(Bloc& bloc, std::string_view valeur, int largeur, Cadra
     if (cadrage == Cadrage::Gauche) ajouterBlancs(bloc, manque);
 }
 
-// Amounts: fixed notation, two decimals, full stop, no grouping; the exact stored value
-// is rounded to the nearest hundredth, an exact tie to the even hundredth (0.125: 0.12).
-void ajouterMontant(Bloc& bloc, float valeur, int largeur);
+// Amounts: fixed notation, two decimals, point as the decimal point (a full stop; the
+// journal's comma), no grouping; the exact stored value is rounded to the nearest
+// hundredth, an exact tie to the even hundredth (0.125: 0.12).
+void ajouterMontant(Bloc& bloc, float valeur, int largeur, char point = '.');
 
 // The same amount, not negative and within largeur columns (4 to 16), written in place so
-// that it ends just before finChamp, into blanks already laid out; returns where it begins,
-// or null, with nothing written, for any other amount, which the caller then appends as
-// above.
-char* montantEnPlace(char* finChamp, float valeur, int largeur);
-
-// The same amount appended with no field around it and point as its decimal point (the
-// journal's comma); false, with nothing appended, where montantEnPlace would refuse it.
-bool ajouterMontantCompact(Bloc& bloc, float valeur, char point);
+// that it ends just before finChamp, into blanks already laid out; false, with nothing
+// written, for any other amount, which the caller then appends as above.
+bool montantEnPlace(char* finChamp, float valeur, int largeur, char point = '.');
 
 // The number of decimal digits of valeur; its digits written backwards so that they end
 // just before fin (returns their start).
 std::size_t longueurDecimale(unsigned long long valeur);
 char* chiffresAvant(char* fin, unsigned long long valeur);
 
-// The two digits of each number below 100.
-inline constexpr char paires[] =
-    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940"
-    "4142434445464748495051525354555657585960616263646566676869707172737475767778798081"
-    "8283848586878889909192939495969798990";
-
-// The digits of valeur written forwards from debut; returns their end. Inline, and without
-// a loop for the four digits most counts and amounts have at most.
-inline char* chiffresApres(char* debut, unsigned long long valeur) {
-    if (valeur >= 10000) {
-        char* const fin = debut + longueurDecimale(valeur);
-        chiffresAvant(fin, valeur);
-        return fin;
-    }
-    const auto haut = static_cast<std::size_t>(valeur / 100) * 2;
-    const auto bas = static_cast<std::size_t>(valeur % 100) * 2;
-    if (valeur >= 1000) *debut++ = paires[haut];
-    if (valeur >= 100) *debut++ = paires[haut + 1];
-    if (valeur >= 10) *debut++ = paires[bas];
-    *debut++ = paires[bas + 1];
-    return debut;
-}
 void ajouterEntier(Bloc& bloc, long long valeur, int largeur, Cadrage cadrage);
 
 // A totals line of the footer or the summary: libelle right-aligned in largeurLibelle,

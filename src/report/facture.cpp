@@ -39,9 +39,8 @@ bool ajouterLigneUsuelle(Bloc& texte, int noArticle, std::string_view descriptio
     ajouterEntier(texte, qty, 0, Cadrage::Gauche);
     char* const fin = texte.fin;
     ajouterTexte(texte, queue);
-    if (montantEnPlace(fin + 9, prix, 9) == nullptr ||
-        montantEnPlace(fin + 19, sousTotal, 9) == nullptr ||
-        montantEnPlace(fin + 47, totalLigne, 8) == nullptr) {
+    if (!montantEnPlace(fin + 9, prix, 9) || !montantEnPlace(fin + 19, sousTotal, 9) ||
+        !montantEnPlace(fin + 47, totalLigne, 8)) {
         texte.fin = debut;
         return false;
     }

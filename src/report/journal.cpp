@@ -1,8 +1,6 @@
 #include "report/journal.hpp"
 
 #include <array>
-#include <cstring>
-#include <string>
 #include <vector>
 
 #include "report/champs.hpp"
@@ -66,27 +64,18 @@ void ajouterTexteCsv(Bloc& bloc, std::string_view texte) {
 }
 
 void ajouterEntierCsv(Bloc& bloc, long long valeur) {
-    verifierPlace(bloc, tailleNombre);
-    if (valeur < 0) *bloc.fin++ = '-';
-    bloc.fin = chiffresApres(bloc.fin, valeur < 0 ? 0ULL - static_cast<unsigned long long>(valeur)
-                                                  : static_cast<unsigned long long>(valeur));
+    ajouterEntier(bloc, valeur, 0, Cadrage::Gauche);
     ajouterTexte(bloc, separateur);
 }
 
 // The invoice's two decimals, with a comma for the point.
 void ajouterMontantCsv(Bloc& bloc, float valeur, std::string_view fin) {
-    if (!ajouterMontantCompact(bloc, valeur, ',')) {
-        ajouterMontant(bloc, valeur, 0);
-        if (bloc.fin[-3] == '.') bloc.fin[-3] = ',';  // not in "nan" or "inf"
-    }
+    ajouterMontant(bloc, valeur, 0, ',');
     ajouterTexte(bloc, fin);
 }
 
-// The printer's own memory, reused from one record to the next, and the date's field, the
-// same on every record of a day: made once.
+// The printer's own memory, reused from one record to the next.
 std::vector<char> memoireJournal;
-std::string dateVue;
-std::vector<char> champDate;
 
 }  // namespace
 
@@ -102,13 +91,7 @@ void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long
         memoireJournal, placeTexte(dateFact.size()) + placeTexte(prenom.size()) +
                             placeTexte(nom.size()) + categorie.size() +
                             nombresLigne * tailleNombre + champsLigne + finEnregistrement.size());
-    if (dateFact != dateVue || champDate.empty()) {
-        dateVue.assign(dateFact);
-        Bloc date = commencerBloc(champDate, placeTexte(dateFact.size()) + separateur.size());
-        ajouterTexteCsv(date, dateFact);
-        champDate.resize(static_cast<std::size_t>(date.fin - date.debut));
-    }
-    ajouterTexte(bloc, std::string_view(champDate.data(), champDate.size()));
+    ajouterTexteCsv(bloc, dateFact);
     ajouterEntierCsv(bloc, noFacture);
     ajouterEntierCsv(bloc, noClient);
     ajouterTexteCsv(bloc, prenom);

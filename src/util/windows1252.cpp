@@ -11,7 +11,7 @@ constexpr char32_t zone80[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026,
 char octetWindows1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (unsigned char i = 0; i < 32; ++i) {
-        if (zone80[i] == c && c != 0) return static_cast<char>(0x80 + i);
+        if (zone80[i] == c) return static_cast<char>(0x80 + i);  // c is not 0 here
     }
     return '?';
 }
