@@ -4,13 +4,16 @@
 #   cas.py [--wine] PROGRAM CASE-FILE     (the format is described in tests/cas/LISEZMOI.md)
 # With --wine, PROGRAM is a Windows build run under Wine: the console and the files it
 # writes are expected with CR LF line ends, and terminal cases are skipped (status 77).
-import contextlib, csv, difflib, glob, json, os, pty, re, resource, select, shlex, shutil
+import contextlib, csv, difflib, glob, html, json, os, pty, re, resource, select, shlex, shutil
 import subprocess, sys, tempfile, time
 
 TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : \n\tDate : ",
           "{question}": "voulez-vous rediger un autre rapport ?\n",
           "{pause}": "Appuyer sur entrer pour continuer ... ",
           "{aucun}": "\nAucun n'achat n'a \x82t\x82 effectu\x82 pour cette date\n"}
+# The page: 54 lines of Courier at 9.8 pt a page, 12 pt apart, the first baseline 82 pt from
+# the top; columns of 5.88 pt from the left margin, a line too wide squeezed into 468 pt.
+LIGNES_PAR_PAGE, PREMIERE_LIGNE, INTERLIGNE, MARGE, COLONNE, LARGEUR_UTILE = 54, 82, 12, 72, 5.88, 468
 ECHAPPES = {"n": "\n", "t": "\t", "f": "\f", "r": "\r", "\\": "\\", "{": "{"}
 
 
@@ -98,26 +101,84 @@ def facture_seule(programme, ventes):  # the invoice file of this sales file, do
 
 
 def pages(texte):  # what text extraction keeps: each page's words, line by line
-    pages = [[b" ".join(l.split()) for l in page.split(b"\n") if l.strip()]
-             for page in texte.split(b"\f")]
-    return b"\f\n".join(b"".join(l + b"\n" for l in page) for page in pages if page)
+    pages = [[" ".join(l.split()) for l in page.split("\n") if l.strip()]
+             for page in texte.split("\f")]
+    return "\f\n".join("".join(l + "\n" for l in page) for page in pages if page).encode()
 
 
-def verifier_pdf(fichier, attendu):  # qpdf finds no fault; the pages hold the expected text,
+def dessin(fichier):  # the title; each line as drawn, by page and baseline: its words' boxes
+    boites = subprocess.run(["pdftotext", "-raw", "-bbox", fichier, "-"],  # glyph by glyph
+                            stdout=subprocess.PIPE).stdout.decode()
+    titre, lignes = html.unescape(re.search("<title>(.*)</title>", boites)[1]), {}
+    for page, contenu in enumerate(boites.split("<page ")[1:]):
+        for x0, y0, x1, y1, mot in re.findall(r'<word xMin="(\S+)" yMin="(\S+)" xMax="(\S+)" '
+                                              r'yMax="(\S+)">(.*?)</word>', contenu):
+            base = round(float(y1) - 0.2 * (float(y1) - float(y0)), 1)  # Courier's descent
+            lignes.setdefault((page, base), []).append(
+                (float(x0), float(x1), html.unescape(mot)))
+    return titre, lignes
+
+
+def colonnes(mots):  # the line, each word at the column its box gives; with the columns
+    ligne, places = "", []
+    for x0, x1, mot in sorted(mots):  # a Courier column is as wide as its glyphs
+        places.append((round((x0 - MARGE) * len(mot) / (x1 - x0)), x0, x1, len(mot)))
+        ligne = ligne.ljust(places[-1][0]) + mot
+    return ligne, places
+
+
+def lignes_attendues(texte):  # each line with text: its page, its line on it, the line
+    page, ligne, blancs, lignes = 0, 0, 0, []
+    for morceau in re.split("(\f)", texte):
+        for l in morceau.split("\n") if morceau != "\f" else []:
+            if not l:  # a blank line takes room only before a line of the same page
+                blancs += 1
+                continue
+            if ligne + blancs >= LIGNES_PAR_PAGE:
+                page, ligne = page + 1, 0
+            ligne, blancs = ligne + (blancs if ligne else 0), 0
+            vue = "".join(c if c.isprintable() and not c.isspace() else " " for c in l)
+            lignes += [(page, ligne, vue.rstrip(), len(l))] if vue.strip() else []
+            ligne += 1
+        if morceau == "\f" and ligne:
+            page, ligne, blancs = page + 1, 0, 0
+    return lignes
+
+
+def page_vue(lignes, page):  # a page's text as drawn
+    return "\n".join(colonnes(lignes[(p, b)])[0] for p, b in sorted(lignes) if p == page)
+
+
+def verifier_pdf(fichier, attendu, texte, lignes):  # qpdf finds no fault; the pages hold the
     verification = subprocess.run(["qpdf", "--check", fichier], stdout=subprocess.PIPE)
-    texte = subprocess.run(["pdftotext", "-layout", "-enc", "UTF-8", fichier, "-"],
-                           stdout=subprocess.PIPE).stdout  # each byte its Windows-1252 letter
-    attendu = attendu.decode("cp1252", "replace").encode()
     fautes = ["qpdf --check: %r" % verification.stdout] if verification.returncode else []
-    return fautes + difference("text of " + fichier, pages(attendu), pages(texte))
+    vu = "\f".join(page_vue(lignes, p) for p in sorted({p for p, _ in lignes}))  # text
+    fautes += difference("text of " + fichier, pages(attendu), pages(vu))
+    # Every line on its page and baseline, every word in its column between the margins: a
+    # line wider than 79 columns drawn narrower, so that it ends at the right margin.
+    attendues = lignes_attendues(texte)
+    if len(lignes) != len(attendues):
+        return fautes + ["%s: %d lines drawn, %d in the text" % (fichier, len(lignes),
+                                                                 len(attendues))]
+    for (page, base), (p, ligne, vue, largeur) in zip(sorted(lignes), attendues):
+        colonne = min(COLONNE, LARGEUR_UTILE / largeur)
+        texte_vu, places = colonnes(lignes[(page, base)])
+        if (page, base, texte_vu) != (p, PREMIERE_LIGNE + INTERLIGNE * ligne, vue) or any(
+                abs(x0 - MARGE - c * colonne) > 1 or abs(x1 - MARGE - (c + n) * colonne) > 1
+                for c, x0, x1, n in places):
+            fautes.append("%s: line %d of page %d drawn at %r, %r" % (
+                fichier, ligne + 1, p + 1, (page + 1, base, places[0][1], places[-1][2]),
+                texte_vu[:200]))
+    return fautes[:10]
 
 
-def verifier_plan(fichier, texte):  # the outline as a viewer reads it, against the invoices
+def verifier_plan(fichier, texte, lignes, titre):  # the outline as a viewer reads it, and the
+    # title, against the invoices
     plan = [(o["title"], o["destpageposfrom1"]) for o in json.loads(subprocess.run(
         ["qpdf", "--json", "--json-key=outlines", fichier], stdout=subprocess.PIPE).stdout)[
             "outlines"]]
     attendus = []  # each invoice's title and its client line, then the summary's and title
-    for bloc in texte.decode("cp1252", "replace").split("\f"):
+    for bloc in texte.split("\f"):
         facture = re.search(r"^Magasin chez Mo-Tino +No : (\S+)\n(?:.*\n){4}"
                             r"(Client : (\S+) +(.*))", bloc, re.M)
         sommaire = re.search(r"Sommaire des factures du (\S+)", bloc)
@@ -127,12 +188,12 @@ def verifier_plan(fichier, texte):  # the outline as a viewer reads it, against 
             attendus.append(("Sommaire du " + sommaire[1], sommaire[0]))
     fautes = [] if [t for t, _ in plan] == [t for t, _ in attendus] else [
         "outline of %s: %r, the invoices give %r" % (fichier, plan, attendus)]
-    for (titre, page), (_, ligne) in zip(plan, attendus):
-        sur_page = subprocess.run(["pdftotext", "-layout", "-f", str(page), "-l", str(page),
-                                   "-enc", "UTF-8", fichier, "-"], stdout=subprocess.PIPE)
-        if " ".join(ligne.split()) not in " ".join(sur_page.stdout.decode().split()):
-            fautes.append("%s: %r goes to page %d, without %r" % (fichier, titre, page, ligne))
-    return fautes
+    for (entree, page), (_, ligne) in zip(plan, attendus):
+        if " ".join(ligne.split()) not in " ".join(page_vue(lignes, page - 1).split()):
+            fautes.append("%s: %r goes to page %d, without %r" % (fichier, entree, page, ligne))
+    date = re.search(r"Sommaire des factures du (\S+)", texte)  # the date of the sales file
+    return fautes + (["%s: titled %r" % (fichier, titre)] if date and
+                     titre != "Factures du " + date[1] else [])
 
 
 def imprime(facture, libelle):  # the figure an invoice prints after its label
@@ -141,15 +202,18 @@ def imprime(facture, libelle):  # the figure an invoice prints after its label
 
 
 def verifier_journal(journal):  # each record holds the figures its invoice prints
-    factures = [f for f in open(journal[:-4] + ".txt", "rb").read().split(b"\f") if b"No :" in f]
+    texte = open(journal[:-4] + ".txt", "rb").read()
+    factures = [f for f in texte.split(b"\f") if b"No :" in f]
+    date = re.search(rb"Sommaire des factures du (\S+)", texte)  # the date of the sales file
     lignes = list(csv.reader(open(journal, encoding="utf-8-sig", newline=""), delimiter=";"))
     if len(lignes) != len(factures) + 1 or lignes[0][-1] != "total":
         return ["%s: %d records for %d invoices" % (journal, len(lignes) - 1, len(factures))]
     fautes = []
     for i, (record, facture) in enumerate(zip(lignes[1:], factures)):
-        ecrits = [c.replace(",", ".") for c in record[1:3] + record[8:]]  # number, client,
-        imprimes = [imprime(facture, l) for l in (b"No", b"Client", b"pargn\xe9",  # savings,
-                                                  b"sous-total", b"tps", b"tvq", b"total")]
+        ecrits = [record[0].lstrip("'")] + [c.replace(",", ".") for c in record[1:3] + record[8:]]
+        imprimes = [date[1].decode("cp1252", "replace").lstrip("'")] + [  # number, client,
+            imprime(facture, l) for l in (b"No", b"Client", b"pargn\xe9",  # savings, ...
+                                          b"sous-total", b"tps", b"tvq", b"total")]
         fautes += ["%s, record %d: %r, invoice %r" % (journal, i, ecrits, imprimes)
                    ] if ecrits != imprimes else []
     return fautes
@@ -244,7 +308,9 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
             continue
         if verbe == "pdf":  # without a text of its own: the text of the day's invoice file
             texte = open(fichier[:-4] + ".txt", "rb").read().replace(b"\r", b"")
-            fautes += verifier_pdf(fichier, attendu or texte) + verifier_plan(fichier, texte)
+            texte, (titre, lignes) = texte.decode("cp1252", "replace"), dessin(fichier)
+            fautes += verifier_pdf(fichier, attendu.decode("cp1252", "replace") or texte, texte,
+                                   lignes) + verifier_plan(fichier, texte, lignes, titre)
             continue
         if verbe != "statut" and not nom.endswith((".pdf", ".csv")):  # binary files
             attendu = attendu.replace(b"\n", fin_de_ligne)

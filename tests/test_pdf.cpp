@@ -109,3 +109,13 @@ TEST(Pdf, planEnChaine) {
     // Pages 7, 10, 15 (the second invoice takes two), 18.
     EXPECT_EQ(pages, (std::vector<std::string>{"7", "10", "15", "18"}));
 }
+
+// The invoice file as Windows writes it, CR LF, gives the PDF of its LF text: no CR drawn, no
+// column more on a wide line, the same outline titles.
+TEST(Pdf, finsDeLigneCrLf) {
+    const std::string lf = "Magasin chez Mo-Tino   No : 0\n\n\n\n\nClient : 100   A B\n\n" +
+                           std::string(80, 'x') + "\n" + std::string(79, 'y') + "\n\f\nfin\n";
+    std::string crlf;
+    for (const char c : lf) crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    EXPECT_EQ(pdf(crlf, crlf.size()), pdf(lf, lf.size()));
+}

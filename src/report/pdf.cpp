@@ -23,11 +23,14 @@ static_assert(premiereLigne - (lignesParPage - 1) * interligne - 2 >= marge,
 
 // Courier's glyphs are 0.6 em wide: 79 columns fit the 468 pt between the margins up to
 // 9.87 pt. At 9.8 pt they fit as they are; a line of more columns is drawn narrower
-// (horizontal scaling, in hundredths of a percent) to end at the right margin. Scaling every
-// line instead would make text extraction lose the columns of indented lines.
+// (horizontal scaling) to end at the right margin. Scaling every line instead would make text
+// extraction lose the columns of indented lines. The scaling is a percentage with four
+// decimals: with two, a line of 2,000 columns ended a point and more short of the margin.
 constexpr std::string_view taillePolice = "9.8";
 constexpr long long largeurColonne = 588;  // in hundredths of a point
-constexpr long long echelleNormale = 10000;
+constexpr int decimalesEchelle = 4;
+constexpr long long parPourcent = 10000;  // scaling units in one percent
+constexpr long long echelleNormale = 100 * parPourcent;
 constexpr long long largeurUtile = (largeurPage - 2 * marge) * 100LL;
 
 long long echelle(std::size_t colonnes) {
@@ -285,9 +288,13 @@ void placerLigne(Document& pdf, std::string_view ligne) {
     }
     for (; pdf.blancs > 0; --pdf.blancs, ++pdf.lignes) sortir(pdf, "T*\n");
     const long long e = echelle(ligne.size());
-    if (e != pdf.echelle) {  // hundredths of a percent, written as a percentage
-        sortir(pdf, std::to_string(e / 100) + ".00 Tz\n");
-        ecrireChiffres(pdf, pdf.plein - 6, static_cast<std::uint64_t>(e % 100), 2);
+    if (e != pdf.echelle) {  // written as a percentage
+        sortirNombre(pdf, "", static_cast<std::uint64_t>(e / parPourcent), ".");
+        place(pdf, decimalesEchelle);
+        ecrireChiffres(pdf, pdf.plein, static_cast<std::uint64_t>(e % parPourcent),
+                       decimalesEchelle);
+        pdf.plein += decimalesEchelle;
+        sortir(pdf, " Tz\n");
         pdf.echelle = e;
     }
     char* const debut = place(pdf, 4 * ligne.size() + 4);
