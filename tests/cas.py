@@ -13,7 +13,8 @@ TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : 
           "{aucun}": "\nAucun n'achat n'a \x82t\x82 effectu\x82 pour cette date\n"}
 # The page: 54 lines of Courier at 9.8 pt a page, 12 pt apart, the first baseline 82 pt from
 # the top; columns of 5.88 pt from the left margin, a line too wide squeezed into 468 pt.
-LIGNES_PAR_PAGE, PREMIERE_LIGNE, INTERLIGNE, MARGE, COLONNE, LARGEUR_UTILE = 54, 82, 12, 72, 5.88, 468
+LIGNES_PAR_PAGE, PREMIERE_LIGNE, INTERLIGNE = 54, 82, 12
+MARGE, COLONNE, LARGEUR_UTILE = 72, 5.88, 468
 ECHAPPES = {"n": "\n", "t": "\t", "f": "\f", "r": "\r", "\\": "\\", "{": "{"}
 
 
@@ -100,12 +101,6 @@ def facture_seule(programme, ventes):  # the invoice file of this sales file, do
         return open(os.path.join(seul, "facture -seul.txt"), "rb").read()
 
 
-def pages(texte):  # what text extraction keeps: each page's words, line by line
-    pages = [[" ".join(l.split()) for l in page.split("\n") if l.strip()]
-             for page in texte.split("\f")]
-    return "\f\n".join("".join(l + "\n" for l in page) for page in pages if page).encode()
-
-
 def dessin(fichier):  # the title; each line as drawn, by page and baseline: its words' boxes
     boites = subprocess.run(["pdftotext", "-raw", "-bbox", fichier, "-"],  # glyph by glyph
                             stdout=subprocess.PIPE).stdout.decode()
@@ -122,54 +117,47 @@ def dessin(fichier):  # the title; each line as drawn, by page and baseline: its
 def colonnes(mots):  # the line, each word at the column its box gives; with the columns
     ligne, places = "", []
     for x0, x1, mot in sorted(mots):  # a Courier column is as wide as its glyphs
-        places.append((round((x0 - MARGE) * len(mot) / (x1 - x0)), x0, x1, len(mot)))
+        places.append((round((x0 - MARGE) * len(mot) / (x1 - x0)), x0, x1, mot))
         ligne = ligne.ljust(places[-1][0]) + mot
     return ligne, places
 
 
-def lignes_attendues(texte):  # each line with text: its page, its line on it, the line
+def lignes_attendues(texte):  # each line with text: its page, its line on it, the line, its width
     page, ligne, blancs, lignes = 0, 0, 0, []
-    for morceau in re.split("(\f)", texte):
-        for l in morceau.split("\n") if morceau != "\f" else []:
-            if not l:  # a blank line takes room only before a line of the same page
-                blancs += 1
-                continue
+    for l in (l for l in re.split(r"\n|(\f)", texte) if l is not None):
+        if l == "\f":  # a new page, unless this one is still empty
+            page, ligne, blancs = page + (ligne > 0), 0, 0
+        elif not l:  # a blank line takes room only before a line of the same page
+            blancs += 1
+        else:
             if ligne + blancs >= LIGNES_PAR_PAGE:
                 page, ligne = page + 1, 0
             ligne, blancs = ligne + (blancs if ligne else 0), 0
             vue = "".join(c if c.isprintable() and not c.isspace() else " " for c in l)
             lignes += [(page, ligne, vue.rstrip(), len(l))] if vue.strip() else []
             ligne += 1
-        if morceau == "\f" and ligne:
-            page, ligne, blancs = page + 1, 0, 0
     return lignes
 
 
-def page_vue(lignes, page):  # a page's text as drawn
-    return "\n".join(colonnes(lignes[(p, b)])[0] for p, b in sorted(lignes) if p == page)
-
-
-def verifier_pdf(fichier, attendu, texte, lignes):  # qpdf finds no fault; the pages hold the
+def verifier_pdf(fichier, texte):  # qpdf finds no fault; every line of the text is
+    # on its page and baseline, every word in its column between the margins: a line wider
+    # than 79 columns is drawn narrower, so that it ends at the right margin
     verification = subprocess.run(["qpdf", "--check", fichier], stdout=subprocess.PIPE)
     fautes = ["qpdf --check: %r" % verification.stdout] if verification.returncode else []
-    vu = "\f".join(page_vue(lignes, p) for p in sorted({p for p, _ in lignes}))  # text
-    fautes += difference("text of " + fichier, pages(attendu), pages(vu))
-    # Every line on its page and baseline, every word in its column between the margins: a
-    # line wider than 79 columns drawn narrower, so that it ends at the right margin.
-    attendues = lignes_attendues(texte)
-    if len(lignes) != len(attendues):
-        return fautes + ["%s: %d lines drawn, %d in the text" % (fichier, len(lignes),
-                                                                 len(attendues))]
-    for (page, base), (p, ligne, vue, largeur) in zip(sorted(lignes), attendues):
-        colonne = min(COLONNE, LARGEUR_UTILE / largeur)
-        texte_vu, places = colonnes(lignes[(page, base)])
-        if (page, base, texte_vu) != (p, PREMIERE_LIGNE + INTERLIGNE * ligne, vue) or any(
-                abs(x0 - MARGE - c * colonne) > 1 or abs(x1 - MARGE - (c + n) * colonne) > 1
-                for c, x0, x1, n in places):
-            fautes.append("%s: line %d of page %d drawn at %r, %r" % (
-                fichier, ligne + 1, p + 1, (page + 1, base, places[0][1], places[-1][2]),
-                texte_vu[:200]))
-    return fautes[:10]
+    titre, lignes = dessin(fichier)
+    attendues = {(p, PREMIERE_LIGNE + INTERLIGNE * ligne): (vue, largeur)
+                 for p, ligne, vue, largeur in lignes_attendues(texte)}
+    decrire = lambda vues: "".join("page %d, %g pt: %s\n" % (p + 1, b, vues[(p, b)])
+                                   for p, b in sorted(vues)).encode()
+    fautes += difference("lines of " + fichier, decrire({k: v for k, (v, _) in attendues.items()}),
+                         decrire({k: colonnes(mots)[0] for k, mots in lignes.items()}))
+    for (page, base), mots in lignes.items():
+        colonne = min(COLONNE, LARGEUR_UTILE / attendues.get((page, base), ("", 1))[1])
+        fautes += ["%s: page %d, %g pt: %r from %g to %g pt, not column %d" % (
+            fichier, page + 1, base, mot, x0, x1, c) for c, x0, x1, mot in colonnes(mots)[1]
+                   if max(abs(x0 - MARGE - c * colonne),
+                          abs(x1 - MARGE - (c + len(mot)) * colonne)) > 1]
+    return (fautes + verifier_plan(fichier, texte, lignes, titre))[:10]
 
 
 def verifier_plan(fichier, texte, lignes, titre):  # the outline as a viewer reads it, and the
@@ -189,7 +177,8 @@ def verifier_plan(fichier, texte, lignes, titre):  # the outline as a viewer rea
     fautes = [] if [t for t, _ in plan] == [t for t, _ in attendus] else [
         "outline of %s: %r, the invoices give %r" % (fichier, plan, attendus)]
     for (entree, page), (_, ligne) in zip(plan, attendus):
-        if " ".join(ligne.split()) not in " ".join(page_vue(lignes, page - 1).split()):
+        vue = " ".join(colonnes(lignes[(p, b)])[0] for p, b in sorted(lignes) if p == page - 1)
+        if " ".join(ligne.split()) not in " ".join(vue.split()):
             fautes.append("%s: %r goes to page %d, without %r" % (fichier, entree, page, ligne))
     date = re.search(r"Sommaire des factures du (\S+)", texte)  # the date of the sales file
     return fautes + (["%s: titled %r" % (fichier, titre)] if date and
@@ -208,15 +197,12 @@ def verifier_journal(journal):  # each record holds the figures its invoice prin
     lignes = list(csv.reader(open(journal, encoding="utf-8-sig", newline=""), delimiter=";"))
     if len(lignes) != len(factures) + 1 or lignes[0][-1] != "total":
         return ["%s: %d records for %d invoices" % (journal, len(lignes) - 1, len(factures))]
-    fautes = []
-    for i, (record, facture) in enumerate(zip(lignes[1:], factures)):
-        ecrits = [record[0].lstrip("'")] + [c.replace(",", ".") for c in record[1:3] + record[8:]]
-        imprimes = [date[1].decode("cp1252", "replace").lstrip("'")] + [  # number, client,
-            imprime(facture, l) for l in (b"No", b"Client", b"pargn\xe9",  # savings, ...
-                                          b"sous-total", b"tps", b"tvq", b"total")]
-        fautes += ["%s, record %d: %r, invoice %r" % (journal, i, ecrits, imprimes)
-                   ] if ecrits != imprimes else []
-    return fautes
+    ecrits = lambda r: [r[0].lstrip("'")] + [c.replace(",", ".") for c in r[1:3] + r[8:]]
+    imprimes = lambda f: [date[1].decode("cp1252", "replace").lstrip("'")] + [  # number,
+        imprime(f, l) for l in (b"No", b"Client", b"pargn\xe9",  # client, savings, ...
+                                b"sous-total", b"tps", b"tvq", b"total")]
+    return ["%s, record %d: %r, invoice %r" % (journal, i, ecrits(r), imprimes(f))
+            for i, (r, f) in enumerate(zip(lignes[1:], factures)) if ecrits(r) != imprimes(f)]
 
 
 def difference(titre, attendu, obtenu):  # a diff of the lines, bytes escaped
@@ -306,11 +292,9 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
         if verbe in ("sortie", "pdf") and not os.path.exists(fichier):
             fautes.append("%s was not written" % nom)
             continue
-        if verbe == "pdf":  # without a text of its own: the text of the day's invoice file
-            texte = open(fichier[:-4] + ".txt", "rb").read().replace(b"\r", b"")
-            texte, (titre, lignes) = texte.decode("cp1252", "replace"), dessin(fichier)
-            fautes += verifier_pdf(fichier, attendu.decode("cp1252", "replace") or texte, texte,
-                                   lignes) + verifier_plan(fichier, texte, lignes, titre)
+        if verbe == "pdf":  # against the day's invoice file, each byte its Windows-1252 letter
+            fautes += verifier_pdf(fichier, open(fichier[:-4] + ".txt", "rb").read().replace(
+                b"\r", b"").decode("cp1252", "replace"))
             continue
         if verbe != "statut" and not nom.endswith((".pdf", ".csv")):  # binary files
             attendu = attendu.replace(b"\n", fin_de_ligne)
