@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/journee.hpp"
-#include "report/pdf.hpp"
+#include "app/pdf_simultane.hpp"
 #include "util/fichier_entree.hpp"
 
 namespace {
@@ -47,35 +47,22 @@ bool fermerJournal(TamponEcrivain& journal, const std::string& fichierJournal, b
     return ecrit;
 }
 
-// Renders the finished invoice file as fichierPdf, so that the PDF holds exactly what the
-// text holds. A day without invoice gets no PDF, and an earlier one goes: it would
-// contradict the emptied invoice file. Reading stops at the size the file had when it was
-// closed: a device that never ends cannot make the PDF grow without end.
-bool imprimerPdf(const std::string& fichierFacture, const std::string& fichierPdf,
-                 const std::string& dateFact, std::ostream& messages) {
-    std::ifstream texte(fichierFacture, std::ios_base::binary);
-    texte.seekg(0, std::ios_base::end);
-    const std::streamoff taille = texte.tellg();  // -1 when it cannot be read back
-    texte.seekg(0);
-    if (taille == 0) {
-        std::remove(fichierPdf.c_str());
-        return true;
+// Keeps the PDF rendered while the invoice file was written only if it is whole and its
+// text was; a day without invoice gets no PDF, and an earlier one goes: it would contradict
+// the emptied invoice file.
+bool terminerPdf(PdfSimultane& pdf, bool factureEcrite, std::ostream& messages) {
+    attendrePdf(pdf);
+    if (!factureEcrite || (pdf.cree && pdf.vide)) {
+        std::remove(pdf.fichier.c_str());
+        return factureEcrite;
     }
-    // Binary: text mode would turn the line ends inside the file and move every offset.
-    TamponEcrivain pdf;
-    // GCOVR_EXCL_BR_START: taille is below 0 only if another program takes the file away
-    // once it is written (a PDF that cannot be created is tested)
-    if (taille <= 0 || !pdf.ouvrir(fichierPdf, true)) {
-        // GCOVR_EXCL_BR_STOP
-        signalerNonCree(messages, fichierPdf);
+    if (!pdf.cree) {
+        signalerNonCree(messages, pdf.fichier);
         return false;
     }
-    std::ostream flux(&pdf);
-    ecrireFacturesPdf(flux, *texte.rdbuf(), static_cast<std::uint64_t>(taille),
-                      "Factures du " + dateFact);
-    if (pdf.fermer() && !flux.bad()) return true;
-    signalerIncomplet(messages, fichierPdf);
-    std::remove(fichierPdf.c_str());
+    if (pdf.complet) return true;
+    signalerIncomplet(messages, pdf.fichier);
+    std::remove(pdf.fichier.c_str());
     return false;
 }
 
@@ -98,6 +85,9 @@ bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::stri
     bool ecrit = ouvrirFacture(sortie, fichierFacture, canaux.messages);
     const std::string fichierJournal = "facture " + dateVente + ".csv";
     bool complet = ecrit;
+    PdfSimultane pdf;
+    if (ecrit && formats.pdf)
+        commencerPdf(pdf, sortie, fichierFacture, "facture " + dateVente + ".pdf");
     if (ecrit) {
         // The journal is a small file: small buffers are enough.
         TamponEcrivain journal(tailleTamponJournal);
@@ -109,6 +99,7 @@ bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::stri
             facturerJournee(entree, flux, avecJournal ? &fluxJournal : nullptr, canaux.console,
                             canaux.messages, nomVentes(dateVente), dateFact, canaux.eAigu) &&
             avecJournal == formats.csv;
+        pdf.titre = "Factures du " + dateFact;  // read by the PDF's thread once the text is closed
         ecrit = fermerFacture(sortie, fichierFacture, canaux.messages);
         if (avecJournal) {
             complet = fermerJournal(journal, fichierJournal, ecrit, canaux.messages) && complet;
@@ -118,10 +109,6 @@ bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::stri
     }
     entree.close();
     if (!formats.pdf) return ecrit && complet;
-    const std::string fichierPdf = "facture " + dateVente + ".pdf";
-    if (!ecrit) {
-        std::remove(fichierPdf.c_str());  // no PDF of a text that was not written whole
-        return false;
-    }
-    return imprimerPdf(fichierFacture, fichierPdf, dateFact, canaux.messages) && complet;
+    pdf.fichier = "facture " + dateVente + ".pdf";
+    return terminerPdf(pdf, ecrit, canaux.messages) && complet;
 }

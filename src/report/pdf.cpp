@@ -34,6 +34,7 @@ constexpr long long echelleNormale = 100 * parPourcent;
 constexpr long long largeurUtile = (largeurPage - 2 * marge) * 100LL;
 
 long long echelle(std::size_t colonnes) {
+    if (static_cast<long long>(colonnes) * largeurColonne <= largeurUtile) return echelleNormale;
     const long long e =
         largeurUtile * echelleNormale /
         (largeurColonne * static_cast<long long>(std::max<std::size_t>(colonnes, 1)));
@@ -161,6 +162,18 @@ bool contientSpecial(std::uint64_t mot) {
     return ((~(controle & parenthese & barre) | del) & ~mot & hauts) != 0;
 }
 
+// Whether any byte of texte, eight bytes or more, is not Simple; the last word overlaps the
+// one before it rather than leave bytes to look at one by one.
+bool contientSpecial(std::string_view texte) {
+    std::uint64_t mot = 0;
+    for (std::size_t i = 0; i + sizeof mot < texte.size(); i += sizeof mot) {
+        std::memcpy(&mot, texte.data() + i, sizeof mot);
+        if (contientSpecial(mot)) return true;
+    }
+    std::memcpy(&mot, texte.data() + texte.size() - sizeof mot, sizeof mot);
+    return contientSpecial(mot);
+}
+
 // Writes texte as a PDF string, parentheses included, from dest, which has room for four
 // bytes per byte of texte and two; returns the end. Eight bytes at a time are checked and
 // copied while none needs escaping, as in most lines.
@@ -168,6 +181,11 @@ char* chaineEn(char* dest, std::string_view texte) {
     const char* p = texte.data();
     const char* const fin = p + texte.size();
     *dest++ = '(';
+    if (texte.size() >= sizeof(std::uint64_t) && !contientSpecial(texte)) {
+        std::memcpy(dest, p, texte.size());  // most lines: nothing to escape
+        dest += texte.size();
+        p = fin;
+    }
     while (p != fin) {
         std::uint64_t mot = 0;
         if (fin - p >= 8) {
@@ -306,11 +324,12 @@ void placerLigne(Document& pdf, std::string_view ligne) {
 }
 
 // One line of the text, without its line end (a CR before the LF belongs to the line end):
-// a form feed in it ends the page, the text after it goes on the next one.
-void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne) {
+// a form feed in it ends the page, the text after it goes on the next one. sansSaut: the
+// caller knows it holds none.
+void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne, bool sansSaut = false) {
     if (finDeLigne && !ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
-    for (std::size_t saut = ligne.find('\f'); saut != std::string_view::npos;
-         saut = ligne.find('\f')) {
+    for (std::size_t saut = sansSaut ? std::string_view::npos : ligne.find('\f');
+         saut != std::string_view::npos; saut = ligne.find('\f')) {
         if (saut > 0) placerLigne(pdf, ligne.substr(0, saut));
         fermerPage(pdf);
         ligne.remove_prefix(saut + 1);
@@ -319,10 +338,10 @@ void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne) {
 }
 
 // Hands every line of texte to lireLigne. A line that runs past the bytes read is moved to
-// the front of the buffer, which grows when one line fills it. False when texte gave out
-// before taille bytes.
-bool lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille,
-               std::size_t tailleLecture) {
+// the front of the buffer, which grows when one line fills it. The next form feed is looked
+// for once, not in every line: there is one an invoice. Returns the bytes read.
+std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille,
+                        std::size_t tailleLecture) {
     std::vector<char> lu(std::max<std::size_t>(tailleLecture, 1));
     std::size_t debut = 0;
     std::size_t fin = 0;
@@ -334,14 +353,24 @@ bool lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille,
         if (n <= 0) break;
         fin += static_cast<std::size_t>(n);
         reste -= static_cast<std::uint64_t>(n);
+        std::size_t saut = fin;  // where the next form feed is, once looked for from debut
+        bool sautCherche = false;
         for (;;) {
             const auto* const ligne = lu.data() + debut;
             const auto* const finLigne =
                 static_cast<const char*>(std::memchr(ligne, '\n', fin - debut));
             if (finLigne == nullptr) break;
-            lireLigne(pdf, std::string_view(ligne, static_cast<std::size_t>(finLigne - ligne)),
-                      true);
-            debut += static_cast<std::size_t>(finLigne - ligne) + 1;
+            if (!sautCherche || saut < debut) {
+                const void* const trouve = std::memchr(ligne, '\f', fin - debut);
+                saut =
+                    trouve == nullptr
+                        ? fin
+                        : static_cast<std::size_t>(static_cast<const char*>(trouve) - lu.data());
+                sautCherche = true;
+            }
+            const auto longueur = static_cast<std::size_t>(finLigne - ligne);
+            lireLigne(pdf, std::string_view(ligne, longueur), true, saut > debut + longueur);
+            debut += longueur + 1;
         }
         if (debut == 0 && fin == lu.size()) lu.resize(2 * lu.size());
         std::memmove(lu.data(), lu.data() + debut, fin - debut);
@@ -349,13 +378,13 @@ bool lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille,
         debut = 0;
     }
     lireLigne(pdf, std::string_view(lu.data() + debut, fin - debut), false);
-    return reste == 0;
+    return taille - reste;
 }
 
 }  // namespace
 
-void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
-                       std::string_view titre, std::size_t tailleLecture) {
+std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
+                                const std::string& titre, std::size_t tailleLecture) {
     Document pdf;
     pdf.sortie = flux.rdbuf();
     // The second line's bytes above 127 mark the file as binary for the programs that look.
@@ -368,7 +397,7 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
            "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>\n"
            "endobj\n");
 
-    const bool toutLu = lireTexte(pdf, texte, taille, tailleLecture);
+    const std::uint64_t lus = lireTexte(pdf, texte, taille, tailleLecture);
     fermerPage(pdf);
 
     ecrireEntree(pdf, 0);
@@ -406,5 +435,6 @@ void ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t 
                     " /Root 1 0 R /Info 4 0 R >>\nstartxref\n" + std::to_string(xref) +
                     "\n%%EOF\n");
     vider(pdf);
-    if (pdf.echec || !toutLu) flux.setstate(std::ios_base::badbit);
+    if (pdf.echec) flux.setstate(std::ios_base::badbit);
+    return lus;
 }

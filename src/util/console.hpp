@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 
 // Reads up to taille bytes: the count read, 0 at the end of input or on an error.
@@ -36,3 +37,6 @@ void ignorerSortieFermee();
 
 // Cuts fichier, unbuffered, at its current position; false when it cannot be cut.
 bool tronquerFichier(std::FILE* fichier);
+
+// The current position of fichier, unbuffered, in bytes of the file; -1 when it has none.
+std::int64_t positionFichier(std::FILE* fichier);

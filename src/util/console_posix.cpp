@@ -65,3 +65,7 @@ bool tronquerFichier(std::FILE* fichier) {
     const off_t position = ::ftello(fichier);
     return position >= 0 && ::ftruncate(::fileno(fichier), position) == 0;
 }
+
+std::int64_t positionFichier(std::FILE* fichier) {
+    return static_cast<std::int64_t>(::ftello(fichier));
+}

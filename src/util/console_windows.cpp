@@ -50,3 +50,7 @@ bool tronquerFichier(std::FILE* fichier) {
     const __int64 position = ::_ftelli64(fichier);
     return position >= 0 && ::_chsize_s(::_fileno(fichier), position) == 0;
 }
+
+std::int64_t positionFichier(std::FILE* fichier) {
+    return static_cast<std::int64_t>(::_ftelli64(fichier));
+}

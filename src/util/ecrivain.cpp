@@ -23,6 +23,8 @@ bool TamponEcrivain::ouvrir(const std::string& nom, bool binaire) {
     debutCourant_ = 0;
     marque_ = 0;
     marqueFichierDe_ = static_cast<std::uint64_t>(-1);
+    acquis_ = 0;
+    clos_ = false;
     setp(tampons_[0].data(), tampons_[0].data() + tampons_[0].size());
     ecrivain_ = std::thread(&TamponEcrivain::ecrire, this);
     return true;
@@ -38,6 +40,13 @@ bool TamponEcrivain::fermer() {
     }
     signal_.notify_all();
     ecrivain_.join();
+    const std::int64_t fin = echec_ ? -1 : positionFichier(fichier_);
+    {
+        const std::lock_guard<std::mutex> verrou(verrou_);
+        if (fin >= 0) acquis_ = static_cast<std::uint64_t>(fin);
+        clos_ = true;
+    }
+    signal_.notify_all();
     const bool ferme = std::fclose(fichier_) == 0;
     fichier_ = nullptr;
     setp(nullptr, nullptr);
@@ -56,6 +65,7 @@ void TamponEcrivain::passer() {
                              ? static_cast<std::size_t>(marque_ - debutCourant_)
                              : aucuneMarque;
         if (marqueAEcrire_ != aucuneMarque) marqueFichierDe_ = marque_;
+        marqueApres_ = marque_ >= debutCourant_ + plein;
         debutCourant_ += plein;
         courant_ = 1 - courant_;
         verrou.unlock();
@@ -75,24 +85,35 @@ void TamponEcrivain::ecrire() {
         const std::size_t taille = aEcrire_;
         const std::size_t marque = marqueAEcrire_;
         const bool echec = echec_;
+        const bool marqueApres = marqueApres_;
         verrou.unlock();
         bool ecrit = echec;
+        std::int64_t acquis = -1;  // where what comes before the mark ends in the file
         if (!echec && marque != aucuneMarque) {
             // In two parts, to learn where the mark falls in the file: in text mode on
             // Windows, a line end there takes two bytes.
             ecrit = std::fwrite(tampon.data(), 1, marque, fichier_) == marque &&
                     std::fgetpos(fichier_, &marqueFichier_) == 0 &&
+                    (acquis = positionFichier(fichier_)) >= 0 &&
                     std::fwrite(tampon.data() + marque, 1, taille - marque, fichier_) ==
                         taille - marque;
         } else if (!echec) {
             ecrit = std::fwrite(tampon.data(), 1, taille, fichier_) == taille;
+            if (marqueApres) acquis = positionFichier(fichier_);
         }
         verrou.lock();
         echec_ = echec_ || !ecrit;
+        if (!echec_ && acquis >= 0) acquis_ = static_cast<std::uint64_t>(acquis);
         aEcrire_ = 0;
         verrou.unlock();
         signal_.notify_all();
     }
+}
+
+std::uint64_t TamponEcrivain::attendreAcquis(std::uint64_t deja) {
+    std::unique_lock<std::mutex> verrou(verrou_);
+    signal_.wait(verrou, [this, deja] { return acquis_ > deja || clos_; });
+    return acquis_;
 }
 
 TamponEcrivain::int_type TamponEcrivain::overflow(int_type c) {

@@ -6,6 +6,9 @@
 // Telling the position (tellp) marks it; seeking back (seekp) to the position last told
 // drops everything written since, from the buffers or from the file, which is cut back there:
 // an invoice that cannot be finished is taken back without being held in memory.
+//
+// What precedes the position last told is there for good once it is in the file: another
+// thread may read the file back that far (attendreAcquis) while it is being written.
 #pragma once
 
 #include <condition_variable>
@@ -29,6 +32,11 @@ class TamponEcrivain : public std::streambuf {
     // Writes what is left, waits for every write and closes the file; false when a write
     // failed. Once one has failed, nothing more is written.
     bool fermer();
+
+    // From another thread: waits until the file holds for good more than its first deja
+    // bytes, or is closed, and returns how many it holds for good (deja: no more to come).
+    // Bytes of the file, CR LF line ends included; a write that failed gives no more.
+    std::uint64_t attendreAcquis(std::uint64_t deja);
 
   protected:
     int_type overflow(int_type c) override;
@@ -59,4 +67,7 @@ class TamponEcrivain : public std::streambuf {
     std::size_t marqueAEcrire_ = aucuneMarque;
     std::fpos_t marqueFichier_{};
     std::uint64_t marqueFichierDe_ = static_cast<std::uint64_t>(-1);
+    bool marqueApres_ = false;  // the mark follows the whole buffer handed over
+    std::uint64_t acquis_ = 0;  // bytes of the file there for good
+    bool clos_ = false;
 };
