@@ -1,6 +1,7 @@
 #include "app/rapport.hpp"
 
 #include <cstdio>
+#include <optional>
 
 #include "app/journee.hpp"
 #include "app/pdf_simultane.hpp"
@@ -50,11 +51,17 @@ bool fermerJournal(TamponEcrivain& journal, const std::string& fichierJournal, b
 // Keeps the PDF rendered while the invoice file was written only if it is whole and its
 // text was; a day without invoice gets no PDF, and an earlier one goes: it would contradict
 // the emptied invoice file.
-bool terminerPdf(PdfSimultane& pdf, bool factureEcrite, std::ostream& messages) {
-    attendrePdf(pdf);
-    if (!factureEcrite || (pdf.cree && pdf.vide)) {
+bool terminerPdf(std::optional<PdfSimultane>& rendu, const std::string& fichierPdf,
+                 bool factureEcrite, std::ostream& messages) {
+    if (rendu) attendrePdf(*rendu);
+    if (!factureEcrite) {
+        std::remove(fichierPdf.c_str());
+        return false;
+    }
+    PdfSimultane& pdf = *rendu;
+    if (pdf.cree && pdf.vide) {
         std::remove(pdf.fichier.c_str());
-        return factureEcrite;
+        return true;
     }
     if (!pdf.cree) {
         signalerNonCree(messages, pdf.fichier);
@@ -85,9 +92,9 @@ bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::stri
     bool ecrit = ouvrirFacture(sortie, fichierFacture, canaux.messages);
     const std::string fichierJournal = "facture " + dateVente + ".csv";
     bool complet = ecrit;
-    PdfSimultane pdf;
-    if (ecrit && formats.pdf)
-        commencerPdf(pdf, sortie, fichierFacture, "facture " + dateVente + ".pdf");
+    const std::string fichierPdf = "facture " + dateVente + ".pdf";
+    std::optional<PdfSimultane> pdf;  // its buffers only when a PDF is asked for
+    if (ecrit && formats.pdf) commencerPdf(pdf.emplace(), sortie, fichierFacture, fichierPdf);
     if (ecrit) {
         // The journal is a small file: small buffers are enough.
         TamponEcrivain journal(tailleTamponJournal);
@@ -99,7 +106,7 @@ bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::stri
             facturerJournee(entree, flux, avecJournal ? &fluxJournal : nullptr, canaux.console,
                             canaux.messages, nomVentes(dateVente), dateFact, canaux.eAigu) &&
             avecJournal == formats.csv;
-        pdf.titre = "Factures du " + dateFact;  // read by the PDF's thread once the text is closed
+        if (pdf) pdf->titre = "Factures du " + dateFact;  // read by its thread once closed
         ecrit = fermerFacture(sortie, fichierFacture, canaux.messages);
         if (avecJournal) {
             complet = fermerJournal(journal, fichierJournal, ecrit, canaux.messages) && complet;
@@ -109,6 +116,5 @@ bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::stri
     }
     entree.close();
     if (!formats.pdf) return ecrit && complet;
-    pdf.fichier = "facture " + dateVente + ".pdf";
-    return terminerPdf(pdf, ecrit, canaux.messages) && complet;
+    return terminerPdf(pdf, fichierPdf, ecrit, canaux.messages) && complet;
 }
