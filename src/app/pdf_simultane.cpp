@@ -40,7 +40,6 @@ class LectureAcquise : public std::streambuf {
 
 void commencerPdf(PdfSimultane& pdf, TamponEcrivain& facture, const std::string& fichierFacture,
                   const std::string& fichierPdf) {
-    pdf.fichier = fichierPdf;
     // Binary: text mode would turn the line ends inside the file and move every offset.
     pdf.texte = std::fopen(fichierFacture.c_str(), "rb");
     // Unbuffered: a buffer would read ahead past what is there for good, which an invoice

@@ -11,7 +11,6 @@
 #include "util/ecrivain.hpp"
 
 struct PdfSimultane {
-    std::string fichier;
     TamponEcrivain sortie;       // the PDF file
     std::FILE* texte = nullptr;  // the invoice file, read back
     std::thread rendu;
@@ -22,7 +21,7 @@ struct PdfSimultane {
 };
 
 // Creates fichierPdf and starts rendering the invoice file fichierFacture, which facture
-// has just opened, as it grows. The PDF must not move until terminerPdf.
+// has just opened, as it grows. The PDF must not move until attendrePdf.
 void commencerPdf(PdfSimultane& pdf, TamponEcrivain& facture, const std::string& fichierFacture,
                   const std::string& fichierPdf);
 

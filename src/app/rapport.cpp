@@ -60,16 +60,16 @@ bool terminerPdf(std::optional<PdfSimultane>& rendu, const std::string& fichierP
     }
     PdfSimultane& pdf = *rendu;
     if (pdf.cree && pdf.vide) {
-        std::remove(pdf.fichier.c_str());
+        std::remove(fichierPdf.c_str());
         return true;
     }
     if (!pdf.cree) {
-        signalerNonCree(messages, pdf.fichier);
+        signalerNonCree(messages, fichierPdf);
         return false;
     }
     if (pdf.complet) return true;
-    signalerIncomplet(messages, pdf.fichier);
-    std::remove(pdf.fichier.c_str());
+    signalerIncomplet(messages, fichierPdf);
+    std::remove(fichierPdf.c_str());
     return false;
 }
 

@@ -175,36 +175,25 @@ bool contientSpecial(std::string_view texte) {
 }
 
 // Writes texte as a PDF string, parentheses included, from dest, which has room for four
-// bytes per byte of texte and two; returns the end. Eight bytes at a time are checked and
-// copied while none needs escaping, as in most lines.
+// bytes per byte of texte and two; returns the end. Most lines need no escape: checked
+// eight bytes at a time, they are copied at once.
 char* chaineEn(char* dest, std::string_view texte) {
-    const char* p = texte.data();
-    const char* const fin = p + texte.size();
     *dest++ = '(';
     if (texte.size() >= sizeof(std::uint64_t) && !contientSpecial(texte)) {
-        std::memcpy(dest, p, texte.size());  // most lines: nothing to escape
+        std::memcpy(dest, texte.data(), texte.size());
         dest += texte.size();
-        p = fin;
+        *dest++ = ')';
+        return dest;
     }
-    while (p != fin) {
-        std::uint64_t mot = 0;
-        if (fin - p >= 8) {
-            std::memcpy(&mot, p, sizeof mot);
-            if (!contientSpecial(mot)) {
-                std::memcpy(dest, &mot, sizeof mot);
-                dest += sizeof mot;
-                p += sizeof mot;
-                continue;
-            }
-        }
-        const auto octet = static_cast<unsigned char>(*p++);
+    for (const char c : texte) {
+        const auto octet = static_cast<unsigned char>(c);
         if (classes[octet] != Simple) *dest++ = '\\';
         if (classes[octet] == Octal) {
             *dest++ = static_cast<char>('0' + (octet >> 6));
             *dest++ = static_cast<char>('0' + ((octet >> 3) & 7));
             *dest++ = static_cast<char>('0' + (octet & 7));
         } else {
-            *dest++ = static_cast<char>(octet);
+            *dest++ = c;
         }
     }
     *dest++ = ')';
@@ -337,6 +326,13 @@ void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne, bool sans
     if (finDeLigne || !ligne.empty()) placerLigne(pdf, ligne);
 }
 
+// Where the first form feed from debut is, before fin; fin when there is none.
+std::size_t prochainSaut(const std::vector<char>& lu, std::size_t debut, std::size_t fin) {
+    const void* const saut = std::memchr(lu.data() + debut, '\f', fin - debut);
+    return saut == nullptr ? fin
+                           : static_cast<std::size_t>(static_cast<const char*>(saut) - lu.data());
+}
+
 // Hands every line of texte to lireLigne. A line that runs past the bytes read is moved to
 // the front of the buffer, which grows when one line fills it. The next form feed is looked
 // for once, not in every line: there is one an invoice. Returns the bytes read.
@@ -353,21 +349,13 @@ std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t tail
         if (n <= 0) break;
         fin += static_cast<std::size_t>(n);
         reste -= static_cast<std::uint64_t>(n);
-        std::size_t saut = fin;  // where the next form feed is, once looked for from debut
-        bool sautCherche = false;
+        std::size_t saut = prochainSaut(lu, debut, fin);
         for (;;) {
             const auto* const ligne = lu.data() + debut;
             const auto* const finLigne =
                 static_cast<const char*>(std::memchr(ligne, '\n', fin - debut));
             if (finLigne == nullptr) break;
-            if (!sautCherche || saut < debut) {
-                const void* const trouve = std::memchr(ligne, '\f', fin - debut);
-                saut =
-                    trouve == nullptr
-                        ? fin
-                        : static_cast<std::size_t>(static_cast<const char*>(trouve) - lu.data());
-                sautCherche = true;
-            }
+            if (saut < debut) saut = prochainSaut(lu, debut, fin);
             const auto longueur = static_cast<std::size_t>(finLigne - ligne);
             lireLigne(pdf, std::string_view(ligne, longueur), true, saut > debut + longueur);
             debut += longueur + 1;

@@ -93,10 +93,10 @@ void TamponEcrivain::ecrire() {
             // In two parts, to learn where the mark falls in the file: in text mode on
             // Windows, a line end there takes two bytes.
             ecrit = std::fwrite(tampon.data(), 1, marque, fichier_) == marque &&
-                    std::fgetpos(fichier_, &marqueFichier_) == 0 &&
-                    (acquis = positionFichier(fichier_)) >= 0 &&
-                    std::fwrite(tampon.data() + marque, 1, taille - marque, fichier_) ==
-                        taille - marque;
+                    std::fgetpos(fichier_, &marqueFichier_) == 0;
+            if (ecrit) acquis = positionFichier(fichier_);
+            ecrit = ecrit && std::fwrite(tampon.data() + marque, 1, taille - marque, fichier_) ==
+                                 taille - marque;
         } else if (!echec) {
             ecrit = std::fwrite(tampon.data(), 1, taille, fichier_) == taille;
             if (marqueApres) acquis = positionFichier(fichier_);
