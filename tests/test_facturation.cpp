@@ -21,11 +21,11 @@ std::string cents(float valeur) {
 // Lines for a member, unselected (10 %): one line alone, or an invoice of qty units at each price.
 LigneCalculee ligne(int qty, float prix) {
     Facture facture;
-    return ajouterLigne(facture, CategorieClient::Membre, qty, prix, 'n');
+    return ajouterLigne(facture, TableRabais{}, CategorieClient::Membre, qty, prix, 'n');
 }
 Facture lignes(std::initializer_list<float> prix, int qty) {
     Facture facture;
-    for (const float p : prix) ajouterLigne(facture, CategorieClient::Membre, qty, p, 'n');
+    for (const float p : prix) ajouterLigne(facture, TableRabais{}, CategorieClient::Membre, qty, p, 'n');
     return facture;
 }
 

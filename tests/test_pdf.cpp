@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "report/facture.hpp"
 #include "report/pdf.hpp"
 
 namespace {
@@ -32,7 +33,7 @@ std::string pdf(const std::string& texte, std::size_t taille, std::streambuf* so
     std::stringbuf source(texte);
     std::ostringstream resultat;
     std::ostream flux(sortie == nullptr ? resultat.rdbuf() : sortie);
-    const std::uint64_t lus = ecrireFacturesPdf(flux, source, taille, "Factures du 28-02-2012");
+    const std::uint64_t lus = ecrireFacturesPdf(flux, source, taille, "Factures du 28-02-2012", nomMagasin);
     return flux.bad() || lus != taille ? "bad" : resultat.str();
 }
 

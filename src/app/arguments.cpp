@@ -13,6 +13,8 @@ constexpr OptionAction optionsAction[] = {{"-h", Action::Aide},
                                           {"-V", Action::Version},
                                           {"--version", Action::Version}};
 
+const std::string optionMagasin = "--magasin";
+
 Action actionDe(const std::string& mot) {
     for (const OptionAction& option : optionsAction) {
         if (mot == option.mot) return option.action;
@@ -38,6 +40,17 @@ Arguments lireArguments(int argc, const char* const argv[]) {
             arguments.csv = true;
         } else if (mot == "-q" || mot == "--quiet") {
             arguments.muet = true;
+        } else if (mot == optionMagasin || mot.rfind(optionMagasin + "=", 0) == 0) {
+            const bool colle = mot.size() > optionMagasin.size();
+            if (colle) {
+                arguments.magasin = mot.substr(optionMagasin.size() + 1);
+            } else if (i + 1 < argc) {
+                arguments.magasin = argv[++i];
+            }
+            if (arguments.magasin.empty() && arguments.action == Action::Dialogue) {
+                arguments.action = Action::Erreur;
+                arguments.erreur = "--magasin demande un FICHIER";
+            }
         } else if (arguments.action == Action::Dialogue) {
             arguments.action = actionDe(mot);
             if (arguments.action == Action::Erreur) arguments.erreur = "option inconnue : " + mot;
@@ -64,6 +77,10 @@ void ecrireAide(std::ostream& flux) {
             "\n"
             "      --pdf      ecrit aussi \"facture <DATE>.pdf\", une facture par page\n"
             "      --csv      ecrit aussi \"facture <DATE>.csv\", le journal du comptable\n"
+            "      --magasin FICHIER\n"
+            "                 lit les reglages du magasin dans FICHIER plutot que dans\n"
+            "                 magasin.toml (nom, adresse, numeros de taxes, rabais, taxes\n"
+            "                 de chaque periode) ; sans l'un ni l'autre, ceux du programme\n"
             "  -q, --quiet    avec des DATE, n'ecrit rien sur la sortie standard\n"
             "  -h, --help, /? affiche cette aide et termine\n"
             "  -V, --version  affiche la version et termine\n"

@@ -13,12 +13,14 @@ struct Arguments {
     bool pdf = false;    // each day also as "facture <date>.pdf"
     bool csv = false;    // and its journal "facture <date>.csv"
     bool muet = false;   // nothing on standard output (dates only)
+    std::string magasin;  // the store's settings file, when named (instead of magasin.toml)
     std::string erreur;  // for Erreur: what is wrong, in one line
 };
 
 // Options may stand anywhere before "--"; every other word is a date. The first of -h,
 // --help, /?, -V, --version or an unknown option decides the action; without one, any date
-// makes it Dates. -q without a date is an error: the dialogue cannot be quiet.
+// makes it Dates. -q without a date is an error: the dialogue cannot be quiet. --magasin
+// takes the next word (or the one after its =), which must be there.
 Arguments lireArguments(int argc, const char* const argv[]);
 
 // The usage, the version line, the one-line error of a command line that cannot be done

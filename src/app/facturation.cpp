@@ -24,26 +24,27 @@ float avantRabais(const Facture& facture) {
                               enDouble(facture.rabaisFacture));
 }
 
-float tauxRabais(CategorieClient categorie, char sel) {
-    const bool selection = sel == 's';
-    if (categorie == CategorieClient::Membre) return selection ? 20.0f : 10.0f;
-    if (categorie == CategorieClient::Vip) return selection ? 25.0f : 20.0f;
-    return selection ? 5.0f : 0.0f;
+int tauxRabais(const TableRabais& rabais, CategorieClient categorie, char sel) {
+    const TauxCategorie& taux = categorie == CategorieClient::Membre ? rabais.membre
+                                : categorie == CategorieClient::Vip  ? rabais.vip
+                                                                     : rabais.nonMembre;
+    return sel == 's' ? taux.selection : taux.autre;
 }
 
-LigneCalculee ajouterLigne(Facture& facture, CategorieClient categorie, int qty, float prix,
-                           char sel) {
+LigneCalculee ajouterLigne(Facture& facture, const TableRabais& rabais, CategorieClient categorie,
+                           int qty, float prix, char sel) {
     LigneCalculee ligne;
-    ligne.tauxRabais = tauxRabais(categorie, sel);
+    // A whole percentage is exact as a float.
+    ligne.tauxRabais = static_cast<float>(tauxRabais(rabais, categorie, sel));
     ligne.sousTotal = static_cast<float>(static_cast<double>(qty) * enDouble(prix));
     // The discount is taken from sousTotal and the rate each time it is needed, never
     // as a stored float: the savings add up the unrounded double.
-    const double rabais = (enDouble(ligne.sousTotal) * enDouble(ligne.tauxRabais)) / 100.0;
-    ligne.totalLigne = static_cast<float>(enDouble(ligne.sousTotal) - rabais);
+    const double rabaisLigne = (enDouble(ligne.sousTotal) * enDouble(ligne.tauxRabais)) / 100.0;
+    ligne.totalLigne = static_cast<float>(enDouble(ligne.sousTotal) - rabaisLigne);
     facture.sousTotalFacture =
         static_cast<float>(enDouble(facture.sousTotalFacture) + enDouble(ligne.totalLigne));
     facture.nbArticleFacture += qty;
-    facture.rabaisFacture = static_cast<float>(rabais + enDouble(facture.rabaisFacture));
+    facture.rabaisFacture = static_cast<float>(rabaisLigne + enDouble(facture.rabaisFacture));
     return ligne;
 }
 

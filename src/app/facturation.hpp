@@ -9,6 +9,19 @@
 
 enum class CategorieClient { Membre, Vip, NonMembre };
 
+// A category's discounts in whole percent: on the store's selection (the flag s), on the rest.
+struct TauxCategorie {
+    int selection;
+    int autre;
+};
+
+// The discount table; the store's settings may change it.
+struct TableRabais {
+    TauxCategorie membre{20, 10};
+    TauxCategorie vip{25, 20};
+    TauxCategorie nonMembre{5, 0};
+};
+
 // Counts are kept in 64 bits: a day's sum of 32-bit quantities can pass 2^31.
 struct TotauxJour {
     long long nbFactures = 0;
@@ -48,11 +61,11 @@ std::string_view nomCategorie(CategorieClient categorie);
 float avantRabais(const Facture& facture);
 
 // The discount percentage; only the lowercase flag s marks the store's selection.
-float tauxRabais(CategorieClient categorie, char sel);
+int tauxRabais(const TableRabais& rabais, CategorieClient categorie, char sel);
 
 // Computes one item line and adds it to the invoice (sub-total, savings, article count).
-LigneCalculee ajouterLigne(Facture& facture, CategorieClient categorie, int qty, float prix,
-                           char sel);
+LigneCalculee ajouterLigne(Facture& facture, const TableRabais& rabais, CategorieClient categorie,
+                           int qty, float prix, char sel);
 
 // Computes tps, then tvq on the sub-total plus tps, then the total.
 void calculerTaxes(Facture& facture);

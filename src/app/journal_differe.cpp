@@ -15,10 +15,15 @@ void imprimerLot(std::ostream& flux, const std::string& dateFact, const LotJourn
         const std::string_view prenom(lot.noms.data() + debut, f.longueurPrenom);
         const std::string_view nom(lot.noms.data() + debut + f.longueurPrenom, f.longueurNom);
         debut += f.longueurPrenom + f.longueurNom;
-        ecrireLigneJournal(
-            flux, dateFact, f.noFacture, f.noClient, prenom, nom, nomCategorie(f.categorie),
-            f.facture.nbArticleFacture, avantRabais(f.facture), f.facture.rabaisFacture,
-            f.facture.sousTotalFacture, f.facture.tps, f.facture.tvq, f.facture.totalFacture);
+        std::visit(
+            [&](const auto& facture) {
+                ecrireLigneJournal(flux, dateFact, f.noFacture, f.noClient, prenom, nom,
+                                   nomCategorie(f.categorie), facture.nbArticleFacture,
+                                   avantRabais(facture), facture.rabaisFacture,
+                                   facture.sousTotalFacture, facture.tps, facture.tvq,
+                                   facture.totalFacture);
+            },
+            f.facture);
     }
 }
 

@@ -8,8 +8,10 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
+#include "app/centimes.hpp"
 #include "app/facturation.hpp"
 
 // One invoice's figures, as its journal record gives them.
@@ -17,7 +19,7 @@ struct FiguresJournal {
     long long noFacture = 0;
     int noClient = 0;
     CategorieClient categorie = CategorieClient::NonMembre;
-    Facture facture;
+    std::variant<Facture, FactureCentimes> facture;  // its amounts in floats or in cents
     std::size_t longueurPrenom = 0;  // its names stand in the batch, after those before it
     std::size_t longueurNom = 0;
 };

@@ -1,5 +1,8 @@
 #include "app/journee.hpp"
 
+#include <type_traits>
+
+#include "app/centimes.hpp"
 #include "app/facturation.hpp"
 #include "app/journal_differe.hpp"
 #include "app/ventes.hpp"
@@ -8,30 +11,62 @@
 
 namespace {
 
+// The day's two arithmetics: floats, or exact cents in the period of the settings.
+template <class FactureJour>
+constexpr bool enCentimes = std::is_same_v<FactureJour, FactureCentimes>;
+
+// Computes one item line, adds it to the invoice and writes it.
+void facturerArticle(std::ostream& sortie, Facture& facture, const TableRabais& rabais,
+                     CategorieClient categorie, const Article& article,
+                     std::string_view description) {
+    const LigneCalculee ligne =
+        ajouterLigne(facture, rabais, categorie, article.qty, article.prix, article.sel);
+    ecrireLigneFacture(sortie, article.noArticle, description, article.qty, article.prix,
+                       ligne.sousTotal, article.sel, static_cast<int>(ligne.tauxRabais),
+                       ligne.totalLigne);
+}
+
+void facturerArticle(std::ostream& sortie, FactureCentimes& facture, const TableRabais& rabais,
+                     CategorieClient categorie, const Article& article,
+                     std::string_view description) {
+    const LigneCentimes ligne =
+        ajouterLigne(facture, rabais, categorie, article.qty, article.prixCentimes, article.sel);
+    ecrireLigneFacture(sortie, article.noArticle, description, article.qty,
+                       static_cast<Centimes>(article.prixCentimes), ligne.sousTotal, article.sel,
+                       ligne.tauxRabais, ligne.totalLigne);
+}
+
+void calculerTaxes(FactureCentimes& facture, const Bareme& bareme) {
+    calculerTaxes(facture, bareme.periode->taux);
+}
+
+void calculerTaxes(Facture& facture, const Bareme& /*bareme*/) {
+    calculerTaxes(facture);
+}
+
 // Writes one client's invoice; counts it in the day, and hands its figures to the journal,
 // only once every item record has been read. False, with arret, at an item record that
 // cannot be read whole: what was written of the invoice is then to be taken back.
+template <class FactureJour, class Totaux>
 bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journal,
-                    const Client& client, const std::string& dateFact, TotauxJour& totaux,
-                    Arret& arret) {
+                    const Client& client, const std::string& dateFact, const Bareme& bareme,
+                    const TextesPied& textes, Totaux& totaux, Arret& arret) {
     const CategorieClient categorie = categorieClient(texte(entree, client.type));
     const std::string_view prenom = texte(entree, client.prenom);
     const std::string_view nom = texte(entree, client.nom);
     const bool avecJournal = journal.flux != nullptr;
     if (avecJournal) noterNoms(journal, prenom, nom);
-    Facture facture;
-    ecrireEnteteFacture(sortie, totaux.nbFactures, dateFact, client.noClient, prenom, nom);
+    FactureJour facture;
+    ecrireEnteteFacture(sortie, bareme.magasin.identite, totaux.nbFactures, dateFact,
+                        client.noClient, prenom, nom);
     Article article;
     for (int i = 0; i < client.nbArticle; ++i) {
-        if (!lireArticle(entree, article, arret)) return false;
-        const LigneCalculee ligne =
-            ajouterLigne(facture, categorie, article.qty, article.prix, article.sel);
-        ecrireLigneFacture(sortie, article.noArticle, texte(entree, article.description),
-                           article.qty, article.prix, ligne.sousTotal, article.sel,
-                           static_cast<int>(ligne.tauxRabais), ligne.totalLigne);
+        if (!lireArticle(entree, article, arret, enCentimes<FactureJour>)) return false;
+        facturerArticle(sortie, facture, bareme.magasin.rabais, categorie, article,
+                        texte(entree, article.description));
     }
-    calculerTaxes(facture);
-    ecrirePiedFacture(sortie, facture.sousTotalFacture, facture.tps, facture.tvq,
+    calculerTaxes(facture, bareme);
+    ecrirePiedFacture(sortie, textes, facture.sousTotalFacture, facture.tps, facture.tvq,
                       facture.totalFacture, facture.nbArticleFacture, facture.rabaisFacture);
     if (avecJournal) {
         ajouterAuJournal(journal, {totaux.nbFactures, client.noClient, categorie, facture, 0, 0});
@@ -67,34 +102,27 @@ std::string causeArret(const Arret& arret, const std::string& endroit) {
 
 const std::string suiteIgnoree = "la suite est ignoree";
 
-}  // namespace
-
-bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* journal,
-                     std::ostream& console, std::ostream& alertes, const std::string& fichierVente,
-                     std::string& dateFact, std::string_view eAigu, std::size_t fenetre,
-                     std::size_t lot) {
-    Lecteur lecteur = ouvrirLecteur(*entree.rdbuf(), fenetre);
-    const bool enteteLu = lireEntete(lecteur, dateFact);
-    console << "La date dans le fichier est : " << dateFact << std::endl;
-    JournalDiffere enregistrements;
-    ouvrirJournal(enregistrements, journal, dateFact, lot);
-
-    Client client;
-    Arret arret;
-    Lecture lecture = Lecture::Illisible;
-    if (!enteteLu) {
-        signalerArret(alertes, fichierVente, lecteur.ligneDonnee,
-                      "donnee illisible dans l'en-tete", suiteIgnoree);
-    } else if ((lecture = lireClient(lecteur, client, arret)) == Lecture::Illisible) {
-        signalerArret(alertes, fichierVente, arret.ligne,
-                      causeArret(arret, "avant la premiere facture"), suiteIgnoree);
+// Invoices the client read and those after it, as long as they can be read whole, then
+// writes the summary of the invoices written. Returns the count of invoices.
+template <class FactureJour, class Totaux>
+long long facturerClients(Lecteur& lecteur, std::ostream& sortie, JournalDiffere& journal,
+                          std::ostream& alertes, const std::string& fichierVente,
+                          const std::string& dateFact, const Bareme& bareme, Client& client,
+                          Lecture& lecture) {
+    TextesPied textes;
+    textes.merci = bareme.magasin.identite.merci;
+    if (bareme.periode != nullptr) {
+        textes.libelleTps = bareme.periode->libelleTps;
+        textes.libelleTvq = bareme.periode->libelleTvq;
     }
-    TotauxJour totaux;
+    Totaux totaux;
+    Arret arret;
     while (lecture == Lecture::Lu) {
         // A client whose items cannot all be read gets no invoice: one that looks complete
         // with a wrong total could be handed to the client.
         const std::ostream::pos_type debutFacture = sortie.tellp();
-        if (!facturerClient(lecteur, sortie, enregistrements, client, dateFact, totaux, arret)) {
+        if (!facturerClient<FactureJour>(lecteur, sortie, journal, client, dateFact, bareme,
+                                         textes, totaux, arret)) {
             sortie.seekp(debutFacture);
             lecture = Lecture::Illisible;
             signalerArret(alertes, fichierVente, arret.ligne,
@@ -113,15 +141,49 @@ bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* j
                 suiteIgnoree);
         }
     }
-    terminerJournal(enregistrements);
-    if (totaux.nbFactures == 0) {
+    terminerJournal(journal);
+    if (totaux.nbFactures > 0) {
+        ecrireSommaire(sortie, dateFact, totaux.nbFactures, totaux.nbArticles,
+                       totaux.montantAvantRabais, totaux.montantRabais, totaux.montantTaxes,
+                       totaux.montantTotal, totaux.nbMembre, totaux.nbVip, totaux.nbNonMembre);
+    }
+    return totaux.nbFactures;
+}
+
+}  // namespace
+
+bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* journal,
+                     std::ostream& console, std::ostream& alertes, const std::string& fichierVente,
+                     std::string& dateFact, std::string_view eAigu, const Bareme& bareme,
+                     std::size_t fenetre, std::size_t lot) {
+    Lecteur lecteur = ouvrirLecteur(*entree.rdbuf(), fenetre);
+    const bool enteteLu = lireEntete(lecteur, dateFact);
+    console << "La date dans le fichier est : " << dateFact << std::endl;
+    JournalDiffere enregistrements;
+    ouvrirJournal(enregistrements, journal, dateFact, lot);
+
+    Client client;
+    Arret arret;
+    Lecture lecture = Lecture::Illisible;
+    if (!enteteLu) {
+        signalerArret(alertes, fichierVente, lecteur.ligneDonnee,
+                      "donnee illisible dans l'en-tete", suiteIgnoree);
+    } else if ((lecture = lireClient(lecteur, client, arret)) == Lecture::Illisible) {
+        signalerArret(alertes, fichierVente, arret.ligne,
+                      causeArret(arret, "avant la premiere facture"), suiteIgnoree);
+    }
+    const long long nbFactures =
+        bareme.periode != nullptr
+            ? facturerClients<FactureCentimes, TotauxJourCentimes>(
+                  lecteur, sortie, enregistrements, alertes, fichierVente, dateFact, bareme,
+                  client, lecture)
+            : facturerClients<Facture, TotauxJour>(lecteur, sortie, enregistrements, alertes,
+                                                   fichierVente, dateFact, bareme, client,
+                                                   lecture);
+    if (nbFactures == 0) {
         console << std::endl
                 << "Aucun n'achat n'a " << eAigu << "t" << eAigu << " effectu" << eAigu
                 << " pour cette date" << std::endl;
-        return lecture == Lecture::FinDesDonnees;
     }
-    ecrireSommaire(sortie, dateFact, totaux.nbFactures, totaux.nbArticles,
-                   totaux.montantAvantRabais, totaux.montantRabais, totaux.montantTaxes,
-                   totaux.montantTotal, totaux.nbMembre, totaux.nbVip, totaux.nbNonMembre);
     return lecture == Lecture::FinDesDonnees;
 }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -261,6 +263,35 @@ bool extraireReel(Lecteur& lecteur, float& valeur) {
     lecteur.echec = longueur == 0 || finTexte != lecteur.nombre.c_str() + longueur ||
                     valeur == std::numeric_limits<float>::infinity() ||
                     valeur == -std::numeric_limits<float>::infinity();
+    return !lecteur.echec;
+}
+
+namespace {
+
+// A price's text, which the float grammar took, read as a double and brought to cents.
+bool centimesDe(const char* debut, const char* fin, long long& centimes) {
+    if (debut != fin && *debut == '+') ++debut;  // which from_chars does not take
+    double valeur = 0.0;
+    const std::from_chars_result lu = std::from_chars(debut, fin, valeur);
+    if (lu.ec == std::errc::result_out_of_range) {
+        valeur = std::strtod(std::string(debut, fin).c_str(), nullptr);  // 0 or a huge value
+    } else if (lu.ec != std::errc() || lu.ptr != fin) {
+        return false;
+    }
+    const double cents = valeur * 100.0;
+    if (!(std::fabs(cents) < static_cast<double>(prixCentimesMax))) return false;
+    centimes = std::llround(cents);
+    return std::llabs(centimes) < prixCentimesMax;
+}
+
+}  // namespace
+
+bool extraireCentimes(Lecteur& lecteur, long long& centimes) {
+    if (!debutChamp(lecteur)) return false;
+    const std::size_t longueur = longueurChamp(lecteur, finReel);
+    const char* const debut = lecteur.tampon.data() + lecteur.position;
+    prendreSansBlanc(lecteur, longueur);
+    lecteur.echec = longueur == 0 || !centimesDe(debut, debut + longueur, centimes);
     return !lecteur.echec;
 }
 

@@ -71,6 +71,14 @@ bool extraireEntier(Lecteur& lecteur, int& valeur);
 bool extraireReel(Lecteur& lecteur, float& valeur);
 bool extraireCaractere(Lecteur& lecteur, char& valeur);
 
+// Prices in cents are below a million dollars.
+constexpr long long prixCentimesMax = 100000000;
+
+// A price in exact cents: the text the float grammar takes, read as a double, times 100,
+// rounded half away from zero; fails, as a float would, on any other text, and on a price
+// of a million dollars or more either way.
+bool extraireCentimes(Lecteur& lecteur, long long& centimes);
+
 // The white space between fields.
 constexpr bool estBlanc(unsigned char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/arguments.hpp"
+#include "app/magasin.hpp"
 #include "app/rapport.hpp"
 #include "util/console.hpp"
 #include "util/dialogue.hpp"
@@ -14,13 +15,18 @@
 
 namespace {
 
-// Asks the date until its sales file opens; false once standard input has ended.
-bool demanderVentes(std::ifstream& entree, std::string& dateVente) {
+// Asks the date until the store's settings have its taxes and its sales file opens; false
+// once standard input has ended.
+bool demanderVentes(std::ifstream& entree, std::string& dateVente, const Magasin& magasin,
+                    const PeriodeTaxes*& periode) {
     for (;;) {
         std::cout << "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : " << std::endl
                   << "\tDate : ";
         if (!(std::cin >> dateVente)) return false;
-        if (ouvrirVentes(entree, dateVente, std::cout)) return true;
+        if (trouverPeriode(magasin, dateVente, periode, std::cout) &&
+            ouvrirVentes(entree, dateVente, std::cout)) {
+            return true;
+        }
     }
 }
 
@@ -31,15 +37,24 @@ bool autreRapport() {
     return true;
 }
 
-// The operator's dialogue, everything on standard output; ends with status 0.
-int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, Formats formats) {
+// The operator's dialogue, everything on standard output; ends with status 0. Settings that
+// cannot be used (erreur) are shown before the closing pause, and end it with status 2: the
+// operator who double-clicked the program reads why before its window closes.
+int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, Formats formats,
+              const Magasin& magasin, const std::string& erreur) {
     brancherConsole();
+    if (!erreur.empty()) {
+        std::cout << erreur << std::endl;
+        attendreEntree();
+        return 2;
+    }
     const Canaux canaux{std::cout, std::cout, eAiguConsole()};
     std::string dateFact;
     do {
         std::string dateVente;
-        if (!demanderVentes(entree, dateVente)) return 0;
-        facturerDate(entree, sortie, dateVente, dateFact, canaux, formats);
+        const PeriodeTaxes* periode = nullptr;
+        if (!demanderVentes(entree, dateVente, magasin, periode)) return 0;
+        facturerDate(entree, sortie, dateVente, dateFact, canaux, formats, {magasin, periode});
     } while (autreRapport());
     attendreEntree();
     return 0;
@@ -49,14 +64,18 @@ int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, Formats formats) {
 // error. Status 1 when a date could not be done whole. Quiet, nothing goes to standard
 // output (a stream without buffer drops what it is given).
 int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
-                  TamponEcrivain& sortie, std::ostream& erreurs, Formats formats, bool muet) {
+                  TamponEcrivain& sortie, std::ostream& erreurs, Formats formats, bool muet,
+                  const Magasin& magasin) {
     std::ostream silence(nullptr);
     const Canaux canaux{muet ? silence : std::cout, erreurs, eAiguConsole()};
     std::string dateFact;
     int statut = 0;
     for (const std::string& dateVente : dates) {
-        if (!ouvrirVentes(entree, dateVente, erreurs) ||
-            !facturerDate(entree, sortie, dateVente, dateFact, canaux, formats)) {
+        const PeriodeTaxes* periode = nullptr;
+        if (!trouverPeriode(magasin, dateVente, periode, erreurs) ||
+            !ouvrirVentes(entree, dateVente, erreurs) ||
+            !facturerDate(entree, sortie, dateVente, dateFact, canaux, formats,
+                          {magasin, periode})) {
             statut = 1;
         }
     }
@@ -94,10 +113,23 @@ int main(int argc, char* argv[]) {
         return verifierSortie(0, erreurs);
     }
 
+    // The store's settings, once: a file that cannot be used stops the run before any day.
+    Magasin magasin;
+    std::string erreur;
+    const bool exige = !arguments.magasin.empty();
+    lireMagasin(exige ? arguments.magasin : fichierMagasinUsuel, exige, magasin, erreur);
+
     std::ifstream entree;
     TamponEcrivain sortie;
     const Formats formats{arguments.pdf, arguments.csv};
-    if (arguments.action == Action::Dialogue) return dialoguer(entree, sortie, formats);
-    return verifierSortie(
-        facturerDates(arguments.dates, entree, sortie, erreurs, formats, arguments.muet), erreurs);
+    if (arguments.action == Action::Dialogue) {
+        return dialoguer(entree, sortie, formats, magasin, erreur);
+    }
+    if (!erreur.empty()) {
+        erreurs << erreur + "\n";
+        return 2;
+    }
+    return verifierSortie(facturerDates(arguments.dates, entree, sortie, erreurs, formats,
+                                        arguments.muet, magasin),
+                          erreurs);
 }

@@ -15,6 +15,7 @@ struct PdfSimultane {
     std::FILE* texte = nullptr;  // the invoice file, read back
     std::thread rendu;
     std::string titre;     // set before the invoice file is closed, read after
+    std::string magasin;   // the store's name, which opens each invoice
     bool cree = false;     // the PDF file could be created and the text read back
     bool complet = false;  // the PDF was written whole from every byte of the text
     bool vide = false;     // the text had no byte

@@ -86,15 +86,27 @@ bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, std::ostr
     return ouvrirFichierEntree(entree, fichierVente, messages);
 }
 
+bool trouverPeriode(const Magasin& magasin, const std::string& dateVente,
+                    const PeriodeTaxes*& periode, std::ostream& messages) {
+    std::string erreur;
+    if (periodeDuJour(magasin, dateVente, periode, erreur)) return true;
+    messages << erreur + "\n";
+    return false;
+}
+
 bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::string& dateVente,
-                  std::string& dateFact, const Canaux& canaux, Formats formats) {
+                  std::string& dateFact, const Canaux& canaux, Formats formats,
+                  const Bareme& bareme) {
     const std::string fichierFacture = "facture " + dateVente + ".txt";
     bool ecrit = ouvrirFacture(sortie, fichierFacture, canaux.messages);
     const std::string fichierJournal = "facture " + dateVente + ".csv";
     bool complet = ecrit;
     const std::string fichierPdf = "facture " + dateVente + ".pdf";
     std::optional<PdfSimultane> pdf;  // its buffers only when a PDF is asked for
-    if (ecrit && formats.pdf) commencerPdf(pdf.emplace(), sortie, fichierFacture, fichierPdf);
+    if (ecrit && formats.pdf) {
+        pdf.emplace().magasin = bareme.magasin.identite.nom;
+        commencerPdf(*pdf, sortie, fichierFacture, fichierPdf);
+    }
     if (ecrit) {
         // The journal is a small file: small buffers are enough.
         TamponEcrivain journal(tailleTamponJournal);
@@ -104,7 +116,8 @@ bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::stri
         std::ostream fluxJournal(&journal);
         complet =
             facturerJournee(entree, flux, avecJournal ? &fluxJournal : nullptr, canaux.console,
-                            canaux.messages, nomVentes(dateVente), dateFact, canaux.eAigu) &&
+                            canaux.messages, nomVentes(dateVente), dateFact, canaux.eAigu,
+                            bareme) &&
             avecJournal == formats.csv;
         if (pdf) pdf->titre = "Factures du " + dateFact;  // read by its thread once closed
         ecrit = fermerFacture(sortie, fichierFacture, canaux.messages);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/journee.hpp"
 #include "util/ecrivain.hpp"
 
 // Where a report writes: console gets the date found in the sales file and the no-purchase
@@ -16,6 +17,11 @@ struct Canaux {
     std::ostream& messages;
     std::string_view eAigu;
 };
+
+// The period of taxes of dateVente in the store's settings, null without periods; false, with
+// its message, when the store has periods and dateVente is no day any of them covers.
+bool trouverPeriode(const Magasin& magasin, const std::string& dateVente,
+                    const PeriodeTaxes*& periode, std::ostream& messages);
 
 // Opens the sales file "vente<dateVente>.txt" on entree (closed); false, with its message,
 // when that file is absent or empty, or when the date holds a path separator.
@@ -32,6 +38,7 @@ struct Formats {
 // closes the files; with pdf, renders the invoice file as "facture <dateVente>.pdf" (a day
 // without invoice then has no PDF). An invoice file not written whole leaves no PDF and no
 // journal. True when the sales file was read to its clean end and every file written whole.
-// dateFact keeps the date word of the last head read.
+// dateFact keeps the date word of the last head read; bareme is the store's for that date.
 bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::string& dateVente,
-                  std::string& dateFact, const Canaux& canaux, Formats formats);
+                  std::string& dateFact, const Canaux& canaux, Formats formats,
+                  const Bareme& bareme);

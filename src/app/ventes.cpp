@@ -40,6 +40,12 @@ bool reel(Lecteur& entree, Suivi& suivi, float& valeur) {
     return extraireReel(entree, valeur) && finDeNombre(entree);
 }
 
+bool prix(Lecteur& entree, Suivi& suivi, Article& article, bool enCentimes) {
+    if (!enCentimes) return reel(entree, suivi, article.prix);
+    commencer(entree, suivi);
+    return extraireCentimes(entree, article.prixCentimes) && finDeNombre(entree);
+}
+
 bool mot(Lecteur& entree, Suivi& suivi, Mot& valeur) {
     commencer(entree, suivi);
     if (!extraireMot(entree, valeur)) return false;
@@ -92,11 +98,11 @@ Lecture lireClient(Lecteur& entree, Client& client, Arret& arret) {
     return Lecture::Illisible;
 }
 
-bool lireArticle(Lecteur& entree, Article& article, Arret& arret) {
+bool lireArticle(Lecteur& entree, Article& article, Arret& arret, bool enCentimes) {
     marquer(entree);
     Suivi suivi;
     if (entier(entree, suivi, article.noArticle) && mot(entree, suivi, article.description) &&
-        entier(entree, suivi, article.qty) && reel(entree, suivi, article.prix) &&
+        entier(entree, suivi, article.qty) && prix(entree, suivi, article, enCentimes) &&
         caractere(entree, suivi, article.sel)) {
         return true;
     }

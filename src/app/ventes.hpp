@@ -22,6 +22,7 @@ struct Article {
     Mot description;
     int qty = 0;
     float prix = 0.0f;
+    long long prixCentimes = 0;  // read instead of prix for a day in cents
     char sel = ' ';
 };
 
@@ -52,6 +53,6 @@ bool lireEntete(Lecteur& entree, std::string& dateFact);
 // Reads one client record; on Illisible, arret says where it stopped.
 Lecture lireClient(Lecteur& entree, Client& client, Arret& arret);
 
-// Reads one item record; false, with arret, at the end of the data or on a field that
-// cannot be read.
-bool lireArticle(Lecteur& entree, Article& article, Arret& arret);
+// Reads one item record, its price as a float or, enCentimes, in cents; false, with arret, at
+// the end of the data or on a field that cannot be read.
+bool lireArticle(Lecteur& entree, Article& article, Arret& arret, bool enCentimes = false);

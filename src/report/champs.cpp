@@ -128,6 +128,47 @@ bool montantEnPlace(char* finChamp, float valeur, int largeur, char point) {
     return true;
 }
 
+namespace {
+
+constexpr unsigned long long dixPuissance18 = 1000000000000000000ULL;
+__extension__ typedef unsigned __int128 Naturel128;
+
+std::size_t longueurDecimale128(Naturel128 valeur) {
+    if (valeur <= ~0ULL) return longueurDecimale(static_cast<unsigned long long>(valeur));
+    return longueurDecimale128(valeur / dixPuissance18) + 18;
+}
+
+// Beyond 64 bits, the low 18 digits first, zeros included, then the rest.
+char* chiffresAvant128(char* fin, Naturel128 valeur) {
+    if (valeur <= ~0ULL) return chiffresAvant(fin, static_cast<unsigned long long>(valeur));
+    auto bas = static_cast<unsigned long long>(valeur % dixPuissance18);
+    for (int i = 0; i < 18; ++i, bas /= 10) *--fin = static_cast<char>('0' + bas % 10);
+    return chiffresAvant128(fin, valeur / dixPuissance18);
+}
+
+Naturel128 absolu128(Centimes valeur) {
+    return valeur < 0 ? Naturel128{0} - static_cast<Naturel128>(valeur)
+                      : static_cast<Naturel128>(valeur);
+}
+
+}  // namespace
+
+void ajouterMontant(Bloc& bloc, Centimes valeur, int largeur, char point) {
+    const Naturel128 absolu = absolu128(valeur);
+    const std::size_t longueur = longueurDecimale128(absolu / 100) + 3 + (valeur < 0 ? 1 : 0);
+    char* fin = placeNombre(bloc, longueur, largeur, Cadrage::Droite);
+    fin = chiffresAvant128(
+        centimesAvant(fin, static_cast<unsigned long long>(absolu % 100), point), absolu / 100);
+    if (valeur < 0) *--fin = '-';
+}
+
+bool montantEnPlace(char* finChamp, Centimes valeur, int largeur, char point) {
+    if (valeur < 0 || valeur >= static_cast<Centimes>(puissancesDeDix[largeur - 1])) return false;
+    const auto centimes = static_cast<unsigned long long>(valeur);
+    chiffresAvant(centimesAvant(finChamp, centimes, point), centimes / 100);
+    return true;
+}
+
 void ajouterEntier(Bloc& bloc, long long valeur, int largeur, Cadrage cadrage) {
     const auto absolu = valeur < 0 ? 0ULL - static_cast<unsigned long long>(valeur)
                                    : static_cast<unsigned long long>(valeur);

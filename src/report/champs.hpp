@@ -79,6 +79,14 @@ void ajouterMontant(Bloc& bloc, float valeur, int largeur, char point = '.');
 // written, for any other amount, which the caller then appends as above.
 bool montantEnPlace(char* finChamp, float valeur, int largeur, char point = '.');
 
+// An amount in exact cents, as a store's settings have the invoices computed: wide enough
+// that no day's sum wraps, whatever the sales file holds.
+__extension__ typedef __int128 Centimes;
+
+// The same layout for an amount in cents: its exact digits, a minus sign when negative.
+void ajouterMontant(Bloc& bloc, Centimes valeur, int largeur, char point = '.');
+bool montantEnPlace(char* finChamp, Centimes valeur, int largeur, char point = '.');
+
 // The number of decimal digits of valeur; its digits written backwards so that they end
 // just before fin (returns their start).
 std::size_t longueurDecimale(unsigned long long valeur);
@@ -88,8 +96,9 @@ void ajouterEntier(Bloc& bloc, long long valeur, int largeur, Cadrage cadrage);
 
 // A totals line of the footer or the summary: libelle right-aligned in largeurLibelle,
 // the amount right-aligned in largeurMontant, then fin.
-inline void ajouterTotal(Bloc& bloc, std::string_view libelle, int largeurLibelle, float valeur,
-                         int largeurMontant, std::string_view fin) {
+template <class Montant>
+void ajouterTotal(Bloc& bloc, std::string_view libelle, int largeurLibelle, Montant valeur,
+                  int largeurMontant, std::string_view fin) {
     ajouterChamp(bloc, libelle, largeurLibelle, Cadrage::Droite);
     ajouterMontant(bloc, valeur, largeurMontant);
     ajouterTexte(bloc, fin);

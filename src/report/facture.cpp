@@ -11,7 +11,21 @@ namespace {
 constexpr std::string_view regle =
     "    =======================================================================\n";
 
-// Each block's lines and numbers, for its room.
+// The header's fields: the store's name before the invoice number, its first address line
+// before the date.
+constexpr int largeurNom = 70;
+constexpr int largeurNoFacture = 8;
+constexpr int largeurAdresse = 69;
+constexpr int largeurDate = 9;
+constexpr int largeurNoClient = 15;
+// The footer's: each total's label and amount; the thank-you line is centred in the width
+// the program's own line had.
+constexpr int largeurLibelle = 59;
+constexpr int largeurTotal = 15;
+constexpr int largeurEpargne = 8;
+constexpr std::size_t largeurMerci = 77;
+
+// Each block's lines and numbers, for its room (the header's besides its address lines).
 constexpr std::size_t lignesEntete = 9;
 constexpr std::size_t nombresEntete = 2;
 constexpr std::size_t lignesLigne = 1;
@@ -23,8 +37,10 @@ constexpr std::size_t nombresPied = 6;
 // the values are written in place, at a fraction of the cost of appending field by field.
 // The quantity, which has no field, stands between the frame's two parts. False, with the
 // block as it was, when a value does not fit: the general path then writes the line.
+template <class Montant>
 bool ajouterLigneUsuelle(Bloc& texte, int noArticle, std::string_view description, int qty,
-                         float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
+                         Montant prix, Montant sousTotal, char sel, int tauxRabais,
+                         Montant totalLigne) {
     constexpr std::string_view tete = "                          ";  // to the quantity
     constexpr std::string_view queue = "         $         $      non         %        $\n";
     if (noArticle < 0 || noArticle >= 100000000 || description.size() > 14 || qty < 0 ||
@@ -54,37 +70,9 @@ std::vector<char> memoireEntete;
 std::vector<char> memoireLigne;
 std::vector<char> memoirePied;
 
-}  // namespace
-
-void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_view dateFact,
-                         int noClient, std::string_view prenom, std::string_view nom) {
-    Bloc texte = commencerBloc(memoireEntete, capacite(lignesEntete, nombresEntete) +
-                                                  dateFact.size() + prenom.size() + nom.size());
-    ajouterChamp(texte, nomMagasin, 70, Cadrage::Gauche);
-    ajouterChamp(texte, etiquetteNoFacture, 8, Cadrage::Droite);
-    ajouterEntier(texte, noFacture, 0, Cadrage::Gauche);
-    ajouterTexte(texte, "\n");
-    ajouterChamp(texte, "1200 rue des Ormes", 69, Cadrage::Gauche);
-    ajouterChamp(texte, dateFact, 9, Cadrage::Droite);
-    ajouterTexte(
-        texte,
-        "\nMontvallon, Qc\n"
-        "(123) 555-0142\n"
-        "-------------------------------------------------------------------------------\n");
-    ajouterTexte(texte, etiquetteClient);
-    ajouterEntier(texte, noClient, 15, Cadrage::Gauche);
-    ajouterTexte(texte, prenom);
-    ajouterTexte(texte, " ");
-    ajouterTexte(texte, nom);
-    ajouterTexte(texte,
-                 "\n\n"
-                 "    No.Art. Description  Qty    Prix  Sous-Total  Selection   Rabais  Total\n");
-    ajouterTexte(texte, regle);
-    ecrireBloc(flux, texte, Cadrage::Gauche);
-}
-
-void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string_view description, int qty,
-                        float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
+template <class Montant>
+void ecrireLigne(std::ostream& flux, int noArticle, std::string_view description, int qty,
+                 Montant prix, Montant sousTotal, char sel, int tauxRabais, Montant totalLigne) {
     Bloc texte =
         commencerBloc(memoireLigne, capacite(lignesLigne, nombresLigne) + description.size());
     if (ajouterLigneUsuelle(texte, noArticle, description, qty, prix, sousTotal, sel, tauxRabais,
@@ -109,27 +97,117 @@ void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string_view desc
     ecrireBloc(flux, texte, Cadrage::Droite);
 }
 
-void ecrirePiedFacture(std::ostream& flux, float sousTotalFacture, float tps, float tvq,
-                       float totalFacture, long long nbArticleFacture, float rabaisFacture) {
-    Bloc texte = commencerBloc(memoirePied, capacite(lignesPied, nombresPied));
+template <class Montant>
+void ecrirePied(std::ostream& flux, const TextesPied& textes, Montant sousTotalFacture,
+                Montant tps, Montant tvq, Montant totalFacture, long long nbArticleFacture,
+                Montant rabaisFacture, bool epargne) {
+    Bloc texte = commencerBloc(memoirePied, capacite(lignesPied, nombresPied) +
+                                                textes.libelleTps.size() +
+                                                textes.libelleTvq.size());
     ajouterTexte(texte, "\n");
-    ajouterTotal(texte, "sous-total : ", 59, sousTotalFacture, 15, "$\n");
-    ajouterTotal(texte, "tps : ", 59, tps, 15, "$\n");
-    ajouterTotal(texte, "tvq : ", 59, tvq, 15, "$\n");
-    ajouterTotal(texte, "total : ", 59, totalFacture, 15, "$\n\n");
+    ajouterTotal(texte, "sous-total : ", largeurLibelle, sousTotalFacture, largeurTotal, "$\n");
+    ajouterTotal(texte, textes.libelleTps, largeurLibelle, tps, largeurTotal, "$\n");
+    ajouterTotal(texte, textes.libelleTvq, largeurLibelle, tvq, largeurTotal, "$\n");
+    ajouterTotal(texte, "total : ", largeurLibelle, totalFacture, largeurTotal, "$\n\n");
     ajouterTexte(texte, " Nb. d'article sur la facture : ");
     ajouterEntier(texte, nbArticleFacture, 4, Cadrage::Droite);
-    // Only an exact zero hides the savings: 0.001 saved still prints 0.00.
-    if (rabaisFacture != 0.0f) {
+    if (epargne) {
         ajouterTexte(texte, "Aujourd'hui, vous avez \xE9pargn\xE9 : ");  // 0xE9: e acute, Latin-1
-        ajouterMontant(texte, rabaisFacture, 8);
+        ajouterMontant(texte, rabaisFacture, largeurEpargne);
         ajouterTexte(texte, "$");
     }
     ajouterTexte(texte, "\n");
     ajouterTexte(texte, regle);
-    // The field of 57 counts the line end too: 21 blanks, not 22.
-    ajouterChamp(texte, "Merci d'avoir magasine chez Mo-Tino\n", 57, Cadrage::Droite);
+    // Centred as the program's own line was, in a field of 57 that counted its line end.
+    const std::size_t marge =
+        textes.merci.size() < largeurMerci ? (largeurMerci - textes.merci.size()) / 2 : 0;
+    ajouterBlancs(texte, marge);
+    ajouterTexte(texte, textes.merci);
+    ajouterTexte(texte, "\n");
     ajouterTexte(texte, regle);
     ajouterTexte(texte, "\f\n\n");
     ecrireBloc(flux, texte, Cadrage::Droite);
+}
+
+const Identite identiteProgramme;
+
+}  // namespace
+
+void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_view dateFact,
+                         int noClient, std::string_view prenom, std::string_view nom) {
+    ecrireEnteteFacture(flux, identiteProgramme, noFacture, dateFact, noClient, prenom, nom);
+}
+
+void ecrireEnteteFacture(std::ostream& flux, const Identite& magasin, long long noFacture,
+                         std::string_view dateFact, int noClient, std::string_view prenom,
+                         std::string_view nom) {
+    const std::size_t lignes = lignesEntete + magasin.adresse.size() + 2;
+    Bloc texte = commencerBloc(memoireEntete, capacite(lignes, nombresEntete) + dateFact.size() +
+                                                  prenom.size() + nom.size());
+    ajouterChamp(texte, magasin.nom, largeurNom, Cadrage::Gauche);
+    ajouterChamp(texte, etiquetteNoFacture, largeurNoFacture, Cadrage::Droite);
+    ajouterEntier(texte, noFacture, 0, Cadrage::Gauche);
+    ajouterTexte(texte, "\n");
+    ajouterChamp(texte, magasin.adresse.front(), largeurAdresse, Cadrage::Gauche);
+    ajouterChamp(texte, dateFact, largeurDate, Cadrage::Droite);
+    ajouterTexte(texte, "\n");
+    for (std::size_t i = 1; i < magasin.adresse.size(); ++i) {
+        ajouterTexte(texte, magasin.adresse[i]);
+        ajouterTexte(texte, "\n");
+    }
+    if (!magasin.noTps.empty()) {
+        ajouterTexte(texte, "No TPS : ");
+        ajouterTexte(texte, magasin.noTps);
+        ajouterTexte(texte, "\n");
+    }
+    if (!magasin.noTvq.empty()) {
+        ajouterTexte(texte, "No TVQ : ");
+        ajouterTexte(texte, magasin.noTvq);
+        ajouterTexte(texte, "\n");
+    }
+    ajouterTexte(
+        texte,
+        "-------------------------------------------------------------------------------\n");
+    ajouterTexte(texte, etiquetteClient);
+    ajouterEntier(texte, noClient, largeurNoClient, Cadrage::Gauche);
+    ajouterTexte(texte, prenom);
+    ajouterTexte(texte, " ");
+    ajouterTexte(texte, nom);
+    ajouterTexte(texte,
+                 "\n\n"
+                 "    No.Art. Description  Qty    Prix  Sous-Total  Selection   Rabais  Total\n");
+    ajouterTexte(texte, regle);
+    ecrireBloc(flux, texte, Cadrage::Gauche);
+}
+
+void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string_view description, int qty,
+                        float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
+    ecrireLigne(flux, noArticle, description, qty, prix, sousTotal, sel, tauxRabais, totalLigne);
+}
+
+void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string_view description, int qty,
+                        Centimes prix, Centimes sousTotal, char sel, int tauxRabais,
+                        Centimes totalLigne) {
+    ecrireLigne(flux, noArticle, description, qty, prix, sousTotal, sel, tauxRabais, totalLigne);
+}
+
+void ecrirePiedFacture(std::ostream& flux, float sousTotalFacture, float tps, float tvq,
+                       float totalFacture, long long nbArticleFacture, float rabaisFacture) {
+    ecrirePiedFacture(flux, TextesPied{}, sousTotalFacture, tps, tvq, totalFacture,
+                      nbArticleFacture, rabaisFacture);
+}
+
+// Only an exact zero hides the savings: 0.001 saved still prints 0.00.
+void ecrirePiedFacture(std::ostream& flux, const TextesPied& textes, float sousTotalFacture,
+                       float tps, float tvq, float totalFacture, long long nbArticleFacture,
+                       float rabaisFacture) {
+    ecrirePied(flux, textes, sousTotalFacture, tps, tvq, totalFacture, nbArticleFacture,
+               rabaisFacture, rabaisFacture != 0.0f);
+}
+
+void ecrirePiedFacture(std::ostream& flux, const TextesPied& textes, Centimes sousTotalFacture,
+                       Centimes tps, Centimes tvq, Centimes totalFacture,
+                       long long nbArticleFacture, Centimes rabaisFacture) {
+    ecrirePied(flux, textes, sousTotalFacture, tps, tvq, totalFacture, nbArticleFacture,
+               rabaisFacture, rabaisFacture != 0);
 }

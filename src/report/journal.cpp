@@ -69,7 +69,8 @@ void ajouterEntierCsv(Bloc& bloc, long long valeur) {
 }
 
 // The invoice's two decimals, with a comma for the point.
-void ajouterMontantCsv(Bloc& bloc, float valeur, std::string_view fin) {
+template <class Montant>
+void ajouterMontantCsv(Bloc& bloc, Montant valeur, std::string_view fin) {
     ajouterMontant(bloc, valeur, 0, ',');
     ajouterTexte(bloc, fin);
 }
@@ -77,16 +78,12 @@ void ajouterMontantCsv(Bloc& bloc, float valeur, std::string_view fin) {
 // The printer's own memory, reused from one record to the next.
 std::vector<char> memoireJournal;
 
-}  // namespace
 
-void ecrireEnteteJournal(std::ostream& flux) {
-    flux.write(entete.data(), static_cast<std::streamsize>(entete.size()));
-}
-
-void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long noFacture,
-                        int noClient, std::string_view prenom, std::string_view nom,
-                        std::string_view categorie, long long nbArticles, float avantRabais,
-                        float rabais, float sousTotal, float tps, float tvq, float total) {
+template <class Montant>
+void ecrireLigne(std::ostream& flux, std::string_view dateFact, long long noFacture, int noClient,
+                 std::string_view prenom, std::string_view nom, std::string_view categorie,
+                 long long nbArticles, Montant avantRabais, Montant rabais, Montant sousTotal,
+                 Montant tps, Montant tvq, Montant total) {
     Bloc bloc = commencerBloc(
         memoireJournal, placeTexte(dateFact.size()) + placeTexte(prenom.size()) +
                             placeTexte(nom.size()) + categorie.size() +
@@ -99,9 +96,32 @@ void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long
     ajouterTexte(bloc, categorie);
     ajouterTexte(bloc, separateur);
     ajouterEntierCsv(bloc, nbArticles);
-    for (const float montant : {avantRabais, rabais, sousTotal, tps, tvq}) {
+    for (const Montant montant : {avantRabais, rabais, sousTotal, tps, tvq}) {
         ajouterMontantCsv(bloc, montant, separateur);
     }
     ajouterMontantCsv(bloc, total, finEnregistrement);
     ecrireBloc(flux, bloc, Cadrage::Gauche);
+}
+
+}  // namespace
+
+void ecrireEnteteJournal(std::ostream& flux) {
+    flux.write(entete.data(), static_cast<std::streamsize>(entete.size()));
+}
+
+void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long noFacture,
+                        int noClient, std::string_view prenom, std::string_view nom,
+                        std::string_view categorie, long long nbArticles, float avantRabais,
+                        float rabais, float sousTotal, float tps, float tvq, float total) {
+    ecrireLigne(flux, dateFact, noFacture, noClient, prenom, nom, categorie, nbArticles,
+                avantRabais, rabais, sousTotal, tps, tvq, total);
+}
+
+void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long noFacture,
+                        int noClient, std::string_view prenom, std::string_view nom,
+                        std::string_view categorie, long long nbArticles, Centimes avantRabais,
+                        Centimes rabais, Centimes sousTotal, Centimes tps, Centimes tvq,
+                        Centimes total) {
+    ecrireLigne(flux, dateFact, noFacture, noClient, prenom, nom, categorie, nbArticles,
+                avantRabais, rabais, sousTotal, tps, tvq, total);
 }

@@ -7,6 +7,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "report/champs.hpp"
+
 // The byte-order mark and the header record.
 void ecrireEnteteJournal(std::ostream& flux);
 
@@ -17,3 +19,8 @@ void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long
                         int noClient, std::string_view prenom, std::string_view nom,
                         std::string_view categorie, long long nbArticles, float avantRabais,
                         float rabais, float sousTotal, float tps, float tvq, float total);
+void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long noFacture,
+                        int noClient, std::string_view prenom, std::string_view nom,
+                        std::string_view categorie, long long nbArticles, Centimes avantRabais,
+                        Centimes rabais, Centimes sousTotal, Centimes tps, Centimes tvq,
+                        Centimes total);

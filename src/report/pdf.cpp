@@ -68,6 +68,7 @@ const std::string debutPage = "BT\n/F1 " + std::string(taillePolice) + " Tf\n" +
 
 struct Document {
     std::streambuf* sortie = nullptr;
+    std::string_view magasin;  // the store's name, which opens each invoice
     bool echec = false;
     std::vector<char> tampon;  // output not yet handed to sortie, the open page's included,
     std::size_t plein = 0;     // in its first bytes
@@ -262,7 +263,7 @@ void ecrireEntree(Document& pdf, int suivante) {
 // numbered after the page's two objects. Its title is made in titreSuivant while the item
 // before it still waits, then the two change places: no string is made for a page.
 void ouvrirPageEtEntree(Document& pdf, std::string_view ligne) {
-    const Entree entree = debutEntree(ligne, pdf.titreSuivant);
+    const Entree entree = debutEntree(ligne, pdf.magasin, pdf.titreSuivant);
     if (entree == Entree::Aucune) {
         ouvrirPage(pdf);
         return;
@@ -372,9 +373,11 @@ std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t tail
 }  // namespace
 
 std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
-                                const std::string& titre, std::size_t tailleLecture) {
+                                const std::string& titre, std::string_view magasin,
+                                std::size_t tailleLecture) {
     Document pdf;
     pdf.sortie = flux.rdbuf();
+    pdf.magasin = magasin;
     // The second line's bytes above 127 mark the file as binary for the programs that look.
     sortir(pdf, "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
     debuterObjet(pdf, objetCatalogue);

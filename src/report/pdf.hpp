@@ -9,6 +9,7 @@
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <string_view>
 
 // Lines of text on one page.
 constexpr int lignesParPage = 54;
@@ -16,8 +17,10 @@ constexpr int lignesParPage = 54;
 // Reads at most taille bytes of texte, the invoice file (CR LF line ends read as LF), with
 // sgetn until it gives none, and writes the PDF to flux; returns the bytes read, which the
 // caller compares with what the text holds (fewer: a read error). titre, the document's
-// title, is read once the text has ended. Streams: it holds one page, the longest line and
+// title, is read once the text has ended; magasin is the store's name, by which the outline
+// finds each invoice. Streams: it holds one page, the longest line and
 // one offset per PDF object. A short write marks flux bad. tailleLecture, the read buffer's
 // first size, only changes how often it refills: tests shrink it.
 std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
-                                const std::string& titre, std::size_t tailleLecture = 1 << 18);
+                                const std::string& titre, std::string_view magasin,
+                                std::size_t tailleLecture = 1 << 18);

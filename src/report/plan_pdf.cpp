@@ -19,8 +19,8 @@ std::string_view sansBlancs(std::string_view texte) {
 }  // namespace
 
 // Every page's first line is looked at: its first byte is enough for most.
-Entree debutEntree(std::string_view ligne, std::string& titre) {
-    if (commencePar(ligne, nomMagasin)) {
+Entree debutEntree(std::string_view ligne, std::string_view magasin, std::string& titre) {
+    if (commencePar(ligne, magasin)) {
         const std::size_t numero = ligne.find(etiquetteNoFacture);
         if (numero == std::string_view::npos) return Entree::Aucune;
         titre.assign("Facture ")

@@ -7,9 +7,10 @@
 
 enum class Entree { Aucune, Facture, Sommaire };
 
-// What a page whose first line is ligne begins: an invoice, whose title starts as
-// "Facture <N>", the summary, titled "Sommaire du <date>", or neither (titre unchanged).
-Entree debutEntree(std::string_view ligne, std::string& titre);
+// What a page whose first line is ligne begins: an invoice, whose header opens with the
+// store's name magasin and whose title starts as "Facture <N>", the summary, titled
+// "Sommaire du <date>", or neither (titre unchanged).
+Entree debutEntree(std::string_view ligne, std::string_view magasin, std::string& titre);
 
 // An invoice's client line adds " - client <noClient> <prenom> <nom>" to its title; false,
 // titre unchanged, for any other line.

@@ -25,12 +25,11 @@ void ajouterCompte(Bloc& texte, std::string_view libelle, long long valeur, int 
     ajouterTexte(texte, fin);
 }
 
-}  // namespace
-
-void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
-                    long long nbArticles, float montantAvantRabais, float montantRabais,
-                    float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
-                    long long nbNonMembre) {
+template <class Montant>
+void ecrire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
+            long long nbArticles, Montant montantAvantRabais, Montant montantRabais,
+            Montant montantTaxes, Montant montantTotal, long long nbMembre, long long nbVip,
+            long long nbNonMembre) {
     Bloc texte = commencerBloc(memoireSommaire,
                                capacite(lignesSommaire, nombresSommaire) + dateFact.size());
     ajouterChamp(texte, titreSommaire, 46, Cadrage::Droite);
@@ -51,4 +50,22 @@ void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbF
     ajouterCompte(texte, "Clients Non-membre :", parFacture(nbNonMembre * 100, nbFactures), 12,
                   " %\n");
     ecrireBloc(flux, texte, Cadrage::Droite);
+}
+
+}  // namespace
+
+void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
+                    long long nbArticles, float montantAvantRabais, float montantRabais,
+                    float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
+                    long long nbNonMembre) {
+    ecrire(flux, dateFact, nbFactures, nbArticles, montantAvantRabais, montantRabais,
+           montantTaxes, montantTotal, nbMembre, nbVip, nbNonMembre);
+}
+
+void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
+                    long long nbArticles, Centimes montantAvantRabais, Centimes montantRabais,
+                    Centimes montantTaxes, Centimes montantTotal, long long nbMembre,
+                    long long nbVip, long long nbNonMembre) {
+    ecrire(flux, dateFact, nbFactures, nbArticles, montantAvantRabais, montantRabais,
+           montantTaxes, montantTotal, nbMembre, nbVip, nbNonMembre);
 }

@@ -1,0 +1,56 @@
+#include "app/centimes.hpp"
+
+namespace {
+
+// A tax rate in thousandths of a percent, as a fraction: rate / 100000.
+constexpr Centimes diviseurTaxe = 100 * unitesParPourcent;
+
+}  // namespace
+
+Centimes diviserArrondi(Centimes numerateur, Centimes diviseur) {
+    const Centimes quotient = numerateur / diviseur;
+    const Centimes reste = numerateur % diviseur;
+    if (2 * (reste < 0 ? -reste : reste) < diviseur) return quotient;
+    return numerateur < 0 ? quotient - 1 : quotient + 1;
+}
+
+Centimes avantRabais(const FactureCentimes& facture) {
+    return facture.sousTotalFacture + facture.rabaisFacture;
+}
+
+LigneCentimes ajouterLigne(FactureCentimes& facture, const TableRabais& rabais,
+                           CategorieClient categorie, int qty, long long prix, char sel) {
+    LigneCentimes ligne;
+    ligne.tauxRabais = tauxRabais(rabais, categorie, sel);
+    ligne.sousTotal = static_cast<Centimes>(qty) * prix;
+    const Centimes rabaisLigne = diviserArrondi(ligne.sousTotal * ligne.tauxRabais, 100);
+    ligne.totalLigne = ligne.sousTotal - rabaisLigne;
+    facture.sousTotalFacture += ligne.totalLigne;
+    facture.rabaisFacture += rabaisLigne;
+    facture.nbArticleFacture += qty;
+    return ligne;
+}
+
+void calculerTaxes(FactureCentimes& facture, const TauxTaxes& taux) {
+    facture.tps = diviserArrondi(facture.sousTotalFacture * taux.tps, diviseurTaxe);
+    const Centimes base = facture.sousTotalFacture + (taux.tvqSurTps ? facture.tps : 0);
+    facture.tvq = diviserArrondi(base * taux.tvq, diviseurTaxe);
+    facture.totalFacture = facture.sousTotalFacture + facture.tps + facture.tvq;
+}
+
+void ajouterFacture(TotauxJourCentimes& totaux, const FactureCentimes& facture,
+                    CategorieClient categorie) {
+    totaux.nbFactures += 1;
+    totaux.nbArticles += facture.nbArticleFacture;
+    totaux.montantAvantRabais += avantRabais(facture);
+    totaux.montantRabais += facture.rabaisFacture;
+    totaux.montantTaxes += facture.tps + facture.tvq;
+    totaux.montantTotal += facture.totalFacture;
+    if (categorie == CategorieClient::Membre) {
+        totaux.nbMembre += 1;
+    } else if (categorie == CategorieClient::Vip) {
+        totaux.nbVip += 1;
+    } else {
+        totaux.nbNonMembre += 1;
+    }
+}

@@ -1,0 +1,63 @@
+// Invoice arithmetic in exact cents, for a store whose settings give the day's taxes: every
+// amount printed is the one added, so that each invoice and the day's summary add up, as a
+// till's do. Each rounding is to the nearest cent, a half away from zero.
+#pragma once
+
+#include "app/facturation.hpp"
+#include "report/champs.hpp"
+
+// Rates in thousandths of a percent: 9.975 % is 9975, the decimal exactly as written.
+constexpr long long unitesParPourcent = 1000;
+
+// One period's two taxes: tvq on the sub-total plus tps, or on the sub-total alone.
+struct TauxTaxes {
+    long long tps = 0;
+    long long tvq = 0;
+    bool tvqSurTps = false;
+};
+
+struct FactureCentimes {
+    Centimes sousTotalFacture = 0;  // after discounts, before taxes
+    Centimes rabaisFacture = 0;     // what the client saved
+    long long nbArticleFacture = 0;
+    Centimes tps = 0;
+    Centimes tvq = 0;
+    Centimes totalFacture = 0;
+};
+
+struct LigneCentimes {
+    int tauxRabais = 0;  // percent
+    Centimes sousTotal = 0;
+    Centimes totalLigne = 0;
+};
+
+// The day's totals: the sums of the invoices' printed amounts.
+struct TotauxJourCentimes {
+    long long nbFactures = 0;
+    long long nbArticles = 0;
+    Centimes montantAvantRabais = 0;
+    Centimes montantRabais = 0;
+    Centimes montantTaxes = 0;
+    Centimes montantTotal = 0;
+    long long nbMembre = 0;
+    long long nbVip = 0;
+    long long nbNonMembre = 0;
+};
+
+// numerateur / diviseur (positive), rounded to the nearest integer, a half away from zero.
+Centimes diviserArrondi(Centimes numerateur, Centimes diviseur);
+
+// What a finished invoice's articles cost before their discounts.
+Centimes avantRabais(const FactureCentimes& facture);
+
+// One item line: its sub-total qty times prix, its discount rounded on its own, its total the
+// difference; adds it to the invoice.
+LigneCentimes ajouterLigne(FactureCentimes& facture, const TableRabais& rabais,
+                           CategorieClient categorie, int qty, long long prix, char sel);
+
+// tps on the sub-total, tvq on its base, each rounded; the total is their sum.
+void calculerTaxes(FactureCentimes& facture, const TauxTaxes& taux);
+
+// Adds a finished invoice to the day's totals and counts the client in its category.
+void ajouterFacture(TotauxJourCentimes& totaux, const FactureCentimes& facture,
+                    CategorieClient categorie);

@@ -1,0 +1,401 @@
+#include "app/magasin.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string_view>
+#include <toml++/toml.h>
+
+#include "util/windows1252.hpp"
+
+namespace {
+
+// The limits of the settings' texts, in the invoice's columns.
+constexpr std::size_t largeurNomMax = 60;
+constexpr std::size_t largeurAdresseMax = 60;
+constexpr std::size_t lignesAdresseMax = 5;
+constexpr std::size_t largeurMerciMax = 71;
+constexpr int rabaisMax = 100;
+constexpr double tauxTaxeMax = 100.0;
+
+// The file being read: its name for the messages, its lines for the rates as written, and
+// the first thing wrong found in it.
+struct Lecture {
+    const std::string& fichier;
+    std::vector<std::string_view> lignes;
+    std::string& erreur;
+};
+
+bool refuser(Lecture& lecture, toml::source_index ligne, const std::string& quoi) {
+    lecture.erreur =
+        "le fichier \"" + lecture.fichier + "\", ligne " + std::to_string(ligne) + " : " + quoi;
+    return false;
+}
+
+bool refuser(Lecture& lecture, const toml::node& noeud, const std::string& quoi) {
+    return refuser(lecture, noeud.source().begin.line, quoi);
+}
+
+std::string cite(std::string_view cle) {
+    return "\"" + std::string(cle) + "\"";
+}
+
+// Every key of table must be one of connues.
+bool clesConnues(Lecture& lecture, const toml::table& table, std::string_view chemin,
+                 std::initializer_list<std::string_view> connues) {
+    for (auto&& [cle, valeur] : table) {
+        if (std::find(connues.begin(), connues.end(), cle.str()) != connues.end()) continue;
+        const std::string nom = chemin.empty() ? std::string(cle.str())
+                                               : std::string(chemin) + "." + std::string(cle);
+        return refuser(lecture, cle.source().begin.line, "cle inconnue " + cite(nom));
+    }
+    return true;
+}
+
+const toml::table* sousTable(Lecture& lecture, const toml::node& noeud, std::string_view nom) {
+    const toml::table* table = noeud.as_table();
+    if (table == nullptr) refuser(lecture, noeud, cite(nom) + " doit etre une table");
+    return table;
+}
+
+// A character the page cannot take: the C0 and C1 controls and DEL.
+bool controle(std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c < 0x20 || c == 0x7F) return true;
+        if (c == 0xC2 && i + 1 < utf8.size()) {
+            const auto suite = static_cast<unsigned char>(utf8[i + 1]);
+            if (suite >= 0x80 && suite <= 0x9F) return true;
+        }
+    }
+    return false;
+}
+
+// A text of the settings in the store's bytes, as a sales file's words are read.
+bool lireTexte(Lecture& lecture, const toml::node& noeud, std::string_view nom,
+               std::string& texte) {
+    const std::optional<std::string> valeur = noeud.value_exact<std::string>();
+    if (!valeur) return refuser(lecture, noeud, cite(nom) + " doit etre un texte entre guillemets");
+    if (controle(*valeur)) {
+        return refuser(lecture, noeud, cite(nom) + " contient un caractere de controle");
+    }
+    texte = *valeur;
+    texte.resize(utf8VersWindows1252(texte.data(), texte.size()));
+    return true;
+}
+
+bool lireLargeur(Lecture& lecture, const toml::node& noeud, std::string_view nom,
+                 std::size_t minimum, std::size_t maximum, std::string& texte) {
+    if (!lireTexte(lecture, noeud, nom, texte)) return false;
+    if (texte.size() >= minimum && texte.size() <= maximum) return true;
+    return refuser(lecture, noeud,
+                   cite(nom) + " doit avoir " +
+                       (minimum == 0 ? "au plus " : "de " + std::to_string(minimum) + " a ") +
+                       std::to_string(maximum) + " colonnes (il en a " +
+                       std::to_string(texte.size()) + ")");
+}
+
+bool chiffres(std::string_view texte, std::size_t debut, std::size_t n) {
+    if (texte.size() < debut + n) return false;
+    return std::all_of(texte.begin() + static_cast<std::ptrdiff_t>(debut),
+                       texte.begin() + static_cast<std::ptrdiff_t>(debut + n),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A registration number: nbChiffres digits, an optional blank, the program's two letters,
+// four digits ("123456789 RT0001").
+bool lireNumero(Lecture& lecture, const toml::node& noeud, std::string_view nom,
+                std::size_t nbChiffres, std::string_view lettres, std::string& numero) {
+    if (!lireTexte(lecture, noeud, nom, numero)) return false;
+    const std::size_t blanc = numero.size() > nbChiffres && numero[nbChiffres] == ' ' ? 1 : 0;
+    const std::size_t apres = nbChiffres + blanc;
+    if (chiffres(numero, 0, nbChiffres) && numero.compare(apres, 2, lettres) == 0 &&
+        chiffres(numero, apres + 2, 4) && numero.size() == apres + 6) {
+        return true;
+    }
+    const std::string exemple = std::string(nbChiffres, '9') + " " + std::string(lettres) + "0001";
+    return refuser(lecture, noeud,
+                   cite(nom) + " doit s'ecrire " + std::to_string(nbChiffres) +
+                       " chiffres, un blanc s'il le faut, " + std::string(lettres) +
+                       " et 4 chiffres, comme " + cite(exemple));
+}
+
+bool lireAdresse(Lecture& lecture, const toml::node& noeud, std::vector<std::string>& adresse) {
+    const toml::array* lignes = noeud.as_array();
+    if (lignes == nullptr || lignes->empty() || lignes->size() > lignesAdresseMax) {
+        return refuser(lecture, noeud,
+                       "\"adresse\" doit etre une liste de 1 a " +
+                           std::to_string(lignesAdresseMax) + " lignes entre crochets");
+    }
+    adresse.clear();
+    for (const toml::node& ligne : *lignes) {
+        adresse.emplace_back();
+        if (!lireLargeur(lecture, ligne, "adresse", 0, largeurAdresseMax, adresse.back())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool lireIdentite(Lecture& lecture, const toml::table& table, Identite& identite) {
+    if (!clesConnues(lecture, table, "magasin", {"nom", "adresse", "no_tps", "no_tvq", "merci"})) {
+        return false;
+    }
+    const auto valeur = [&table](std::string_view cle) { return table.get(cle); };
+    if (const toml::node* nom = valeur("nom");
+        nom != nullptr && !lireLargeur(lecture, *nom, "nom", 1, largeurNomMax, identite.nom)) {
+        return false;
+    }
+    if (const toml::node* adresse = valeur("adresse");
+        adresse != nullptr && !lireAdresse(lecture, *adresse, identite.adresse)) {
+        return false;
+    }
+    if (const toml::node* tps = valeur("no_tps");
+        tps != nullptr && !lireNumero(lecture, *tps, "no_tps", 9, "RT", identite.noTps)) {
+        return false;
+    }
+    if (const toml::node* tvq = valeur("no_tvq");
+        tvq != nullptr && !lireNumero(lecture, *tvq, "no_tvq", 10, "TQ", identite.noTvq)) {
+        return false;
+    }
+    const toml::node* merci = valeur("merci");
+    return merci == nullptr || lireLargeur(lecture, *merci, "merci", 0, largeurMerciMax,
+                                           identite.merci);
+}
+
+bool lirePourcentage(Lecture& lecture, const toml::node& noeud, const std::string& nom,
+                     int& taux) {
+    const std::optional<std::int64_t> valeur = noeud.value_exact<std::int64_t>();
+    if (!valeur || *valeur < 0 || *valeur > rabaisMax) {
+        return refuser(lecture, noeud,
+                       cite(nom) + " doit etre un pourcentage entier de 0 a " +
+                           std::to_string(rabaisMax));
+    }
+    taux = static_cast<int>(*valeur);
+    return true;
+}
+
+bool lireCategorie(Lecture& lecture, const toml::table& rabais, std::string_view nom,
+                   TauxCategorie& taux) {
+    const toml::node* noeud = rabais.get(nom);
+    if (noeud == nullptr) return true;
+    const std::string chemin = "rabais." + std::string(nom);
+    const toml::table* table = sousTable(lecture, *noeud, chemin);
+    if (table == nullptr || !clesConnues(lecture, *table, chemin, {"selection", "autre"})) {
+        return false;
+    }
+    const toml::node* selection = table->get("selection");
+    const toml::node* autre = table->get("autre");
+    return (selection == nullptr ||
+            lirePourcentage(lecture, *selection, chemin + ".selection", taux.selection)) &&
+           (autre == nullptr || lirePourcentage(lecture, *autre, chemin + ".autre", taux.autre));
+}
+
+bool lireRabais(Lecture& lecture, const toml::table& table, TableRabais& rabais) {
+    return clesConnues(lecture, table, "rabais", {"membre", "vip", "non_membre"}) &&
+           lireCategorie(lecture, table, "membre", rabais.membre) &&
+           lireCategorie(lecture, table, "vip", rabais.vip) &&
+           lireCategorie(lecture, table, "non_membre", rabais.nonMembre);
+}
+
+// A rate's text as the file writes it, when it is plain digits with a point or without.
+std::string_view texteEcrit(const Lecture& lecture, const toml::node& noeud) {
+    const toml::source_region& region = noeud.source();
+    if (region.begin.line == 0 || region.begin.line > lecture.lignes.size() ||
+        region.end.line != region.begin.line || region.end.column <= region.begin.column) {
+        return {};
+    }
+    const std::string_view ligne = lecture.lignes[region.begin.line - 1];
+    const std::size_t debut = region.begin.column - 1;
+    if (debut >= ligne.size()) return {};
+    const std::string_view texte = ligne.substr(debut, region.end.column - region.begin.column);
+    const std::size_t point = texte.find('.');
+    const std::size_t entiers = std::min(point, texte.size());
+    if (entiers == 0 || !chiffres(texte, 0, entiers)) return {};
+    if (point == std::string_view::npos) return texte;
+    const std::size_t decimales = texte.size() - point - 1;
+    return decimales > 0 && chiffres(texte, point + 1, decimales) ? texte : std::string_view{};
+}
+
+// The rate as its label shows it, a decimal comma: what the file writes, or its shortest
+// decimals when the file writes it otherwise (an exponent, a sign, an underscore).
+std::string texteTaux(const Lecture& lecture, const toml::node& noeud, long long unites) {
+    std::string texte(texteEcrit(lecture, noeud));
+    if (texte.empty()) {
+        texte = std::to_string(unites / unitesParPourcent);
+        std::string decimales = std::to_string(unitesParPourcent + unites % unitesParPourcent);
+        decimales.erase(0, 1);
+        while (!decimales.empty() && decimales.back() == '0') decimales.pop_back();
+        if (!decimales.empty()) texte += "." + decimales;
+    }
+    std::replace(texte.begin(), texte.end(), '.', ',');
+    return texte;
+}
+
+bool lireTaux(Lecture& lecture, const toml::node& noeud, std::string_view nom, long long& unites,
+              std::string& libelle) {
+    bool lu = false;
+    if (const std::optional<std::int64_t> entier = noeud.value_exact<std::int64_t>()) {
+        lu = *entier >= 0 && *entier < static_cast<std::int64_t>(tauxTaxeMax);
+        unites = static_cast<long long>(*entier) * unitesParPourcent;
+    } else if (const std::optional<double> reel = noeud.value_exact<double>()) {
+        // At most three decimals: the value is then exactly the double nearest its thousandths.
+        lu = *reel >= 0.0 && *reel < tauxTaxeMax;
+        unites = lu ? std::llround(*reel * static_cast<double>(unitesParPourcent)) : 0;
+        lu = lu && static_cast<double>(unites) / static_cast<double>(unitesParPourcent) == *reel;
+    }
+    if (!lu) {
+        return refuser(lecture, noeud,
+                       cite(nom) + " doit etre un pourcentage de 0 a moins de 100, a 3 decimales " +
+                           "au plus");
+    }
+    libelle = std::string(nom) + " (" + texteTaux(lecture, noeud, unites) + " %) : ";
+    return true;
+}
+
+bool lirePeriode(Lecture& lecture, const toml::node& noeud, PeriodeTaxes& periode) {
+    const toml::table* table = sousTable(lecture, noeud, "taxes");
+    if (table == nullptr ||
+        !clesConnues(lecture, *table, "taxes", {"depuis", "tps", "tvq", "tvq_sur_tps"})) {
+        return false;
+    }
+    for (const char* cle : {"depuis", "tps", "tvq", "tvq_sur_tps"}) {
+        if (table->get(cle) == nullptr) {
+            return refuser(lecture, noeud, "[[taxes]] sans " + cite(cle));
+        }
+    }
+    const toml::node& depuis = *table->get("depuis");
+    const std::optional<toml::date> date = depuis.value_exact<toml::date>();
+    if (!date) return refuser(lecture, depuis, "\"depuis\" doit etre une date, comme 2013-01-01");
+    periode.depuis = static_cast<Jour>(date->year) * 10000 + date->month * 100 + date->day;
+    const toml::node& surTps = *table->get("tvq_sur_tps");
+    const std::optional<bool> drapeau = surTps.value_exact<bool>();
+    if (!drapeau) return refuser(lecture, surTps, "\"tvq_sur_tps\" doit etre true ou false");
+    periode.taux.tvqSurTps = *drapeau;
+    return lireTaux(lecture, *table->get("tps"), "tps", periode.taux.tps, periode.libelleTps) &&
+           lireTaux(lecture, *table->get("tvq"), "tvq", periode.taux.tvq, periode.libelleTvq);
+}
+
+bool lireTaxes(Lecture& lecture, const toml::node& noeud, std::vector<PeriodeTaxes>& taxes) {
+    const toml::array* periodes = noeud.as_array();
+    if (periodes == nullptr) {
+        return refuser(lecture, noeud, "\"taxes\" doit etre une liste de tables [[taxes]]");
+    }
+    for (const toml::node& element : *periodes) {
+        PeriodeTaxes periode;
+        if (!lirePeriode(lecture, element, periode)) return false;
+        for (const PeriodeTaxes& autre : taxes) {
+            if (autre.depuis == periode.depuis) {
+                return refuser(lecture, element, "deux periodes de taxes commencent le meme jour");
+            }
+        }
+        taxes.push_back(periode);
+    }
+    std::sort(taxes.begin(), taxes.end(),
+              [](const PeriodeTaxes& a, const PeriodeTaxes& b) { return a.depuis < b.depuis; });
+    return true;
+}
+
+bool lireReglages(Lecture& lecture, const toml::table& racine, Magasin& magasin) {
+    if (!clesConnues(lecture, racine, "", {"magasin", "rabais", "taxes"})) return false;
+    if (const toml::node* noeud = racine.get("magasin")) {
+        const toml::table* table = sousTable(lecture, *noeud, "magasin");
+        if (table == nullptr || !lireIdentite(lecture, *table, magasin.identite)) return false;
+    }
+    if (const toml::node* noeud = racine.get("rabais")) {
+        const toml::table* table = sousTable(lecture, *noeud, "rabais");
+        if (table == nullptr || !lireRabais(lecture, *table, magasin.rabais)) return false;
+    }
+    const toml::node* taxes = racine.get("taxes");
+    return taxes == nullptr || lireTaxes(lecture, *taxes, magasin.taxes);
+}
+
+std::vector<std::string_view> decouperLignes(std::string_view texte) {
+    std::vector<std::string_view> lignes;
+    for (std::size_t debut = 0; debut <= texte.size();) {
+        const std::size_t fin = std::min(texte.find('\n', debut), texte.size());
+        lignes.push_back(texte.substr(debut, fin - debut));
+        debut = fin + 1;
+    }
+    return lignes;
+}
+
+bool bissextile(long annee) {
+    return (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
+}
+
+}  // namespace
+
+bool lireMagasin(const std::string& fichier, bool exige, Magasin& magasin, std::string& erreur) {
+    const std::string nom = "le fichier \"" + fichier + "\"";
+    std::error_code code;
+    const std::filesystem::file_status etat = std::filesystem::symlink_status(fichier, code);
+    if (!std::filesystem::exists(etat)) {
+        if (!exige) return true;
+        erreur = nom + " est absent";
+        return false;
+    }
+    if (std::filesystem::is_directory(std::filesystem::status(fichier, code))) {
+        erreur = nom + " est un dossier";
+        return false;
+    }
+    std::ifstream entree(fichier, std::ios::binary);
+    std::string contenu((std::istreambuf_iterator<char>(entree)), std::istreambuf_iterator<char>());
+    if (!entree.is_open() || entree.bad()) {
+        erreur = nom + " ne peut pas etre lu";
+        return false;
+    }
+    magasin.fichier = fichier;
+    Lecture lecture{fichier, {}, erreur};
+    constexpr std::string_view marqueOrdre = "\xEF\xBB\xBF";
+    // The parser skips the byte-order mark; the rates' columns are counted after it.
+    lecture.lignes = decouperLignes(std::string_view(contenu).substr(
+        contenu.compare(0, marqueOrdre.size(), marqueOrdre) == 0 ? marqueOrdre.size() : 0));
+    try {
+        const toml::table racine = toml::parse(contenu, fichier);
+        return lireReglages(lecture, racine, magasin);
+    } catch (const toml::parse_error& faute) {
+        const toml::source_position& position = faute.source().begin;
+        return refuser(lecture, position.line,
+                       "TOML incorrect, colonne " + std::to_string(position.column) + " : " +
+                           std::string(faute.description()));
+    }
+}
+
+std::optional<Jour> jourDe(const std::string& date) {
+    constexpr std::size_t longueur = 10;  // JJ-MM-AAAA
+    if (date.size() != longueur || date[2] != '-' || date[5] != '-' || !chiffres(date, 0, 2) ||
+        !chiffres(date, 3, 2) || !chiffres(date, 6, 4)) {
+        return std::nullopt;
+    }
+    const long jour = std::stol(date.substr(0, 2));
+    const long mois = std::stol(date.substr(3, 2));
+    const long annee = std::stol(date.substr(6, 4));
+    constexpr int joursDuMois[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (annee == 0 || mois < 1 || mois > 12 || jour < 1) return std::nullopt;
+    const long dernier = joursDuMois[mois - 1] + (mois == 2 && bissextile(annee) ? 1 : 0);
+    if (jour > dernier) return std::nullopt;
+    return annee * 10000 + mois * 100 + jour;
+}
+
+bool periodeDuJour(const Magasin& magasin, const std::string& dateVente,
+                   const PeriodeTaxes*& periode, std::string& erreur) {
+    periode = nullptr;
+    if (magasin.taxes.empty()) return true;
+    const std::string reglages = "\"" + magasin.fichier + "\"";
+    const std::optional<Jour> jour = jourDe(dateVente);
+    if (!jour) {
+        erreur = "la date \"" + dateVente + "\" n'est pas un jour JJ-MM-AAAA : les taxes de " +
+                 reglages + " en dependent";
+        return false;
+    }
+    for (const PeriodeTaxes& candidate : magasin.taxes) {
+        if (candidate.depuis <= *jour) periode = &candidate;
+    }
+    if (periode != nullptr) return true;
+    erreur = "aucune periode de taxes de " + reglages + " ne couvre le " + dateVente;
+    return false;
+}

@@ -1,0 +1,46 @@
+// The store's settings, from its file "magasin.toml": the invoices' heading and thank-you
+// line, the discount table, and the taxes of each period. Without the file every value is
+// the program's own, and so is the float arithmetic of the taxes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/centimes.hpp"
+#include "app/facturation.hpp"
+#include "report/facture.hpp"
+
+// The settings file looked for in the working directory.
+constexpr const char* fichierMagasinUsuel = "magasin.toml";
+
+// A calendar day as one number, AAAAMMJJ: days compare as their numbers do.
+using Jour = long;
+
+// The taxes from a day on, and their labels in the invoice's footer, "tps (5 %) : ".
+struct PeriodeTaxes {
+    Jour depuis = 0;
+    TauxTaxes taux;
+    std::string libelleTps;
+    std::string libelleTvq;
+};
+
+struct Magasin {
+    std::string fichier;  // the settings file, for the messages; empty: none
+    Identite identite;
+    TableRabais rabais;
+    std::vector<PeriodeTaxes> taxes;  // by depuis; none: the program's own taxes
+};
+
+// Reads the settings file into magasin; without one (absent and not required), keeps the
+// program's own values. False, with erreur ("le fichier "...", ligne N : ..."), when the file
+// cannot be read or holds a key, a table or a value it may not.
+bool lireMagasin(const std::string& fichier, bool exige, Magasin& magasin, std::string& erreur);
+
+// The day of a date written JJ-MM-AAAA, if it is a day of the calendar.
+std::optional<Jour> jourDe(const std::string& date);
+
+// The period of taxes of the date dateVente, null without periods in the settings; false,
+// with erreur, when the store has periods and dateVente is no day any of them covers.
+bool periodeDuJour(const Magasin& magasin, const std::string& dateVente,
+                   const PeriodeTaxes*& periode, std::string& erreur);
