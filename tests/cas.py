@@ -5,7 +5,7 @@
 # With --wine, PROGRAM is a Windows build run under Wine: the console and the files it
 # writes are expected with CR LF line ends, and terminal cases are skipped (status 77).
 import contextlib, csv, difflib, glob, html, json, os, pty, re, resource, select, shlex, shutil
-import subprocess, sys, tempfile, time
+import subprocess, sys, tempfile, time, tomllib
 
 TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : \n\tDate : ",
           "{question}": "voulez-vous rediger un autre rapport ?\n",
@@ -167,8 +167,8 @@ def verifier_plan(fichier, texte, lignes, titre):  # the outline as a viewer rea
             "outlines"]]
     attendus = []  # each invoice's title and its client line, then the summary's and title
     for bloc in texte.split("\f"):
-        facture = re.search(r"^Magasin chez Mo-Tino +No : (\S+)\n(?:.*\n){4}"
-                            r"(Client : (\S+) +(.*))", bloc, re.M)
+        facture = re.search(r"^" + re.escape(nom_magasin(os.path.dirname(fichier))) +
+                            r" +No : (\S+)\n(?:.*\n)*?(Client : (\S+) +(.*))", bloc, re.M)
         sommaire = re.search(r"Sommaire des factures du (\S+)", bloc)
         if facture:
             attendus.append(("Facture %s - client %s %s" % facture.group(1, 3, 4), facture[2]))
@@ -185,8 +185,18 @@ def verifier_plan(fichier, texte, lignes, titre):  # the outline as a viewer rea
                      titre != "Factures du " + date[1] else [])
 
 
-def imprime(facture, libelle):  # the figure an invoice prints after its label
-    m = re.search(rb"(?<![-\w])" + libelle + rb" : +(-?[\d.]+)", facture)
+def nom_magasin(dossier):  # the store's name: its settings', as the invoices write it
+    reglages = glob.glob(os.path.join(dossier, "*.toml"))
+    try:
+        texte = open(reglages[0], "rb").read().decode("utf-8-sig") if reglages else ""
+        nom = tomllib.loads(texte)["magasin"]["nom"] if reglages else None
+    except (tomllib.TOMLDecodeError, UnicodeDecodeError, KeyError, TypeError):
+        nom = None
+    return nom.encode("cp1252", "replace").decode("cp1252") if nom else "Magasin chez Mo-Tino"
+
+
+def imprime(facture, libelle):  # the figure an invoice prints after its label (and rate)
+    m = re.search(rb"(?<![-\w])" + libelle + rb"(?: \([\d,]+ %\))? : +(-?[\d.]+)", facture)
     return m.group(1).decode() if m else "0.00"  # no savings line: nothing saved
 
 

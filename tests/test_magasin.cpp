@@ -1,0 +1,192 @@
+// The store's settings: every refusal names its line; rates are the exact decimals written;
+// the cents' rounding and the calendar, where one wrong case is a wrong invoice.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "app/centimes.hpp"
+#include "app/lecteur.hpp"
+#include "app/magasin.hpp"
+
+namespace {
+
+// Each test its own file: ctest runs them side by side.
+std::string nomFichier() {
+    return testing::TempDir() + "magasin-" +
+           testing::UnitTest::GetInstance()->current_test_info()->name() + ".toml";
+}
+
+bool lire(const std::string& texte, Magasin& magasin, std::string& erreur) {
+    const std::string fichier = nomFichier();
+    std::ofstream(fichier, std::ios::binary) << texte;
+    return lireMagasin(fichier, true, magasin, erreur);
+}
+
+const std::string periode = "depuis = 2013-01-01\ntps = 5\ntvq = 9.975\ntvq_sur_tps = false\n";
+
+}  // namespace
+
+TEST(Magasin, chaqueRefusNommeSaLigne) {
+    const std::string fichier = nomFichier();
+    const std::pair<std::string, std::string> refus[] = {
+        {"[magasin]\nnom = \"\"", "ligne 2 : \"nom\" doit avoir de 1 a 60 colonnes (il en a 0)"},
+        {"[magasin]\n\nnom = \"" + std::string(61, 'n') + "\"",
+         "ligne 3 : \"nom\" doit avoir de 1 a 60 colonnes (il en a 61)"},
+        {"[magasin]\nnom = 5", "ligne 2 : \"nom\" doit etre un texte entre guillemets"},
+        {"[magasin]\nnom = \"a\\tb\"", "ligne 2 : \"nom\" contient un caractere de controle"},
+        {"[magasin]\nmerci = \"a\\u0085b\"", "ligne 2 : \"merci\" contient un caractere de controle"},
+        {"[magasin]\nmerci = \"" + std::string(72, 'm') + "\"",
+         "ligne 2 : \"merci\" doit avoir au plus 71 colonnes (il en a 72)"},
+        {"[magasin]\nadresse = []",
+         "ligne 2 : \"adresse\" doit etre une liste de 1 a 5 lignes entre crochets"},
+        {"[magasin]\nadresse = [\"1\",\"2\",\"3\",\"4\",\"5\",\"6\"]",
+         "ligne 2 : \"adresse\" doit etre une liste de 1 a 5 lignes entre crochets"},
+        {"[magasin]\nadresse = [\"1\",\n\"" + std::string(61, 'a') + "\"]",
+         "ligne 3 : \"adresse\" doit avoir au plus 60 colonnes (il en a 61)"},
+        {"[magasin]\nno_tvq = \"123456789 TQ0001\"",
+         "ligne 2 : \"no_tvq\" doit s'ecrire 10 chiffres, un blanc s'il le faut, TQ et 4 chiffres, "
+         "comme \"9999999999 TQ0001\""},
+        {"[magasin]\nno_tps = \"123456789  RT0001\"",
+         "ligne 2 : \"no_tps\" doit s'ecrire 9 chiffres, un blanc s'il le faut, RT et 4 chiffres, "
+         "comme \"999999999 RT0001\""},
+        {"[magasin]\nnon = \"x\"", "ligne 2 : cle inconnue \"magasin.non\""},
+        {"\n[taxe]", "ligne 2 : cle inconnue \"taxe\""},
+        {"magasin = 1", "ligne 1 : \"magasin\" doit etre une table"},
+        {"[rabais]\nmembres = {}", "ligne 2 : cle inconnue \"rabais.membres\""},
+        {"[rabais]\nvip = 20", "ligne 2 : \"rabais.vip\" doit etre une table"},
+        {"[rabais]\nvip = { selection = 25, autres = 1 }", "ligne 2 : cle inconnue \"rabais.vip.autres\""},
+        {"[rabais]\nmembre = { autre = 10.5 }",
+         "ligne 2 : \"rabais.membre.autre\" doit etre un pourcentage entier de 0 a 100"},
+        {"[rabais]\n[rabais.non_membre]\nselection = 101",
+         "ligne 3 : \"rabais.non_membre.selection\" doit etre un pourcentage entier de 0 a 100"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = 9.975\ntvq_sur_tsp = false",
+         "ligne 5 : cle inconnue \"taxes.tvq_sur_tsp\""},
+        {"\n[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq_sur_tps = false",
+         "ligne 2 : [[taxes]] sans \"tvq\""},
+        {"[[taxes]]\n" + periode + "[[taxes]]\n" + periode,
+         "ligne 6 : deux periodes de taxes commencent le meme jour"},
+        {"[[taxes]]\ndepuis = \"2013-01-01\"\ntps = 5\ntvq = 9.975\ntvq_sur_tps = false",
+         "ligne 2 : \"depuis\" doit etre une date, comme 2013-01-01"},
+        {"[[taxes]]\ndepuis = 2013-01-01T00:00:00\ntps = 5\ntvq = 9.975\ntvq_sur_tps = false",
+         "ligne 2 : \"depuis\" doit etre une date, comme 2013-01-01"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = 9.975\ntvq_sur_tps = 0",
+         "ligne 5 : \"tvq_sur_tps\" doit etre true ou false"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 100\ntvq = 9.975\ntvq_sur_tps = false",
+         "ligne 3 : \"tps\" doit etre un pourcentage de 0 a moins de 100, a 3 decimales au plus"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = 9.9751\ntvq_sur_tps = false",
+         "ligne 4 : \"tvq\" doit etre un pourcentage de 0 a moins de 100, a 3 decimales au plus"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = -0.001\ntvq = 9.975\ntvq_sur_tps = false",
+         "ligne 3 : \"tps\" doit etre un pourcentage de 0 a moins de 100, a 3 decimales au plus"},
+        {"[taxes]\n" + periode, "ligne 1 : \"taxes\" doit etre une liste de tables [[taxes]]"},
+        {"taxes = [1]", "ligne 1 : \"taxes\" doit etre une table"},
+        {"[magasin]\nnom = \"\xE9\"", "ligne 2 : TOML incorrect, colonne 7 : "
+                                      "Encountered invalid utf-8 sequence"},
+    };
+    for (const auto& [texte, message] : refus) {
+        Magasin magasin;
+        std::string erreur;
+        EXPECT_FALSE(lire(texte, magasin, erreur)) << texte;
+        EXPECT_EQ(erreur, "le fichier \"" + fichier + "\", " + message) << texte;
+    }
+    Magasin magasin;
+    std::string erreur;
+    std::remove(fichier.c_str());
+    EXPECT_TRUE(lireMagasin(fichier, false, magasin, erreur));  // magasin.toml may be absent
+    EXPECT_TRUE(magasin.fichier.empty() && magasin.taxes.empty());
+    EXPECT_FALSE(lireMagasin(fichier, true, magasin, erreur));  // --magasin's may not
+    EXPECT_EQ(erreur, "le fichier \"" + fichier + "\" est absent");
+    EXPECT_FALSE(lireMagasin(testing::TempDir(), false, magasin, erreur));
+    EXPECT_EQ(erreur, "le fichier \"" + testing::TempDir() + "\" est un dossier");
+}
+
+// 9.975 % is 9975 thousandths, never the double below it; the label shows the rate as the
+// file writes it, or its shortest decimals when the file writes it another way.
+TEST(Magasin, tauxExactsEtLibellesCommeEcrits) {
+    const std::string fichier = nomFichier();
+    Magasin magasin;
+    std::string erreur;
+    ASSERT_TRUE(lire("[rabais]\nvip = { autre = 30 }\n"
+                     "[[taxes]]\ndepuis = 2012-01-01\ntps = 5.0\ntvq = 9.500\ntvq_sur_tps = true\n"
+                     "[[taxes]] # in any order\ndepuis = 2013-01-01\ntps = 5e0  # a comment\n"
+                     "tvq = 9.975\ntvq_sur_tps = false\n"
+                     "[[taxes]]\ndepuis = 2008-01-01\ntps = 99.999\ntvq = 75e-1\ntvq_sur_tps = true\n",
+                     magasin, erreur))
+        << erreur;
+    ASSERT_EQ(magasin.taxes.size(), 3u);
+    EXPECT_EQ(magasin.rabais.vip.autre, 30);
+    EXPECT_EQ(magasin.rabais.vip.selection, 25);
+    const PeriodeTaxes& p2008 = magasin.taxes[0];
+    EXPECT_EQ(p2008.depuis, 20080101);
+    EXPECT_EQ(p2008.taux.tps, 99999);
+    EXPECT_EQ(p2008.libelleTps, "tps (99,999 %) : ");
+    EXPECT_EQ(p2008.libelleTvq, "tvq (7,5 %) : ");
+    const PeriodeTaxes& p2012 = magasin.taxes[1];
+    EXPECT_TRUE(p2012.taux.tvqSurTps);
+    EXPECT_EQ(p2012.libelleTps, "tps (5,0 %) : ");
+    EXPECT_EQ(p2012.libelleTvq, "tvq (9,500 %) : ");
+    const PeriodeTaxes& p2013 = magasin.taxes[2];
+    EXPECT_EQ(p2013.taux.tps, 5000);
+    EXPECT_EQ(p2013.taux.tvq, 9975);
+    EXPECT_FALSE(p2013.taux.tvqSurTps);
+    EXPECT_EQ(p2013.libelleTps, "tps (5 %) : ");
+
+    // The period of a day: the latest that began on it or before.
+    const PeriodeTaxes* choisie = nullptr;
+    EXPECT_TRUE(periodeDuJour(magasin, "31-12-2012", choisie, erreur));
+    EXPECT_EQ(choisie, &p2012);
+    EXPECT_TRUE(periodeDuJour(magasin, "01-01-2013", choisie, erreur));
+    EXPECT_EQ(choisie, &p2013);
+    EXPECT_FALSE(periodeDuJour(magasin, "31-12-2007", choisie, erreur));
+    EXPECT_EQ(erreur, "aucune periode de taxes de \"" + fichier + "\" ne couvre le 31-12-2007");
+}
+
+TEST(Magasin, joursDuCalendrier) {
+    EXPECT_EQ(jourDe("29-02-2012"), 20120229);
+    EXPECT_EQ(jourDe("29-02-2000"), 20000229);
+    EXPECT_EQ(jourDe("31-12-9999"), 99991231);
+    for (const char* date : {"29-02-2013", "29-02-1900", "31-04-2013", "00-01-2013", "01-00-2013",
+                             "01-13-2013", "32-01-2013", "01-01-0000", "1-1-2013", "01-01-201a",
+                             "01/01/2013", "01-01-20130", "+1-01-2013"}) {
+        EXPECT_FALSE(jourDe(date)) << date;
+    }
+}
+
+// Every rounding is half away from zero, never to even; sums of the largest lines do not wrap.
+TEST(Centimes, arrondisEtSommes) {
+    EXPECT_EQ(static_cast<long long>(diviserArrondi(25, 10)), 3);
+    EXPECT_EQ(static_cast<long long>(diviserArrondi(-25, 10)), -3);
+    EXPECT_EQ(static_cast<long long>(diviserArrondi(24, 10)), 2);
+    EXPECT_EQ(static_cast<long long>(diviserArrondi(-26, 10)), -3);
+
+    const TableRabais rabais;
+    FactureCentimes facture;
+    EXPECT_EQ(static_cast<long long>(
+                  ajouterLigne(facture, rabais, CategorieClient::Membre, 1, 25, 'n').totalLigne),
+              22);  // 0.025 of discount is 0.03
+    ajouterLigne(facture, rabais, CategorieClient::Membre, 1, 25, 'n');
+    EXPECT_EQ(static_cast<long long>(facture.rabaisFacture), 6);  // each line rounded alone
+    calculerTaxes(facture, {5000, 9975, false});
+    EXPECT_EQ(static_cast<long long>(facture.tps), 2);  // 4.4 * 5 %: 0.22
+    FactureCentimes vingt{2000};
+    calculerTaxes(vingt, {5000, 9975, false});
+    EXPECT_EQ(static_cast<long long>(vingt.tvq), 200);  // 1.995: a binary 9.975 gives 199
+    calculerTaxes(vingt, {6000, 7500, true});
+    EXPECT_EQ(static_cast<long long>(vingt.tvq), 159);  // on 21.20
+    FactureCentimes dix{-10};
+    calculerTaxes(dix, {5000, 9975, false});
+    EXPECT_EQ(static_cast<long long>(dix.tps), -1);
+
+    FactureCentimes grande;
+    TotauxJourCentimes jour;
+    for (int i = 0; i < 1000; ++i) {
+        ajouterLigne(grande, rabais, CategorieClient::NonMembre, INT_MAX, prixCentimesMax - 1, 'n');
+    }
+    calculerTaxes(grande, {99999, 99999, true});
+    for (int i = 0; i < 1000; ++i) ajouterFacture(jour, grande, CategorieClient::Vip);
+    const Centimes ligne = static_cast<Centimes>(INT_MAX) * (prixCentimesMax - 1);
+    EXPECT_TRUE(jour.montantAvantRabais == ligne * 1000 * 1000);
+    EXPECT_TRUE(jour.montantTotal > jour.montantAvantRabais);
+}
