@@ -1,8 +1,8 @@
 // Fuzz target: arbitrary bytes as a sales file, through the program's own reading, arithmetic
 // and printers, into memory, then the invoice text and the bytes themselves through the PDF
-// printer. The day is read in floats and in cents, each twice, through the usual window and journal batch and through
-// ones of a few bytes and records: every refill and batch must give the same invoices,
-// journal, messages and PDF.
+// printer. The day is read in floats and in cents, each twice, through the usual window and
+// journal batch and through ones of a few bytes and records: every refill and batch must give the
+// same invoices, journal, messages and PDF.
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -45,8 +45,8 @@ std::string facturer(const std::string& ventes, const Bareme& bareme, std::size_
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string ventes(reinterpret_cast<const char*>(donnees), taille);
     // The program's own floats, then cents in today's period of taxes.
-    for (const Bareme& bareme : {Bareme{magasinProgramme}, Bareme{magasinQuebec,
-                                                                  &magasinQuebec.taxes[0]}}) {
+    for (const Bareme& bareme :
+         {Bareme{magasinProgramme}, Bareme{magasinQuebec, &magasinQuebec.taxes[0]}}) {
         if (facturer(ventes, bareme, tailleFenetre, tailleLot) !=
             facturer(ventes, bareme, 1 + taille % 5, 1 + taille % 3)) {
             __builtin_trap();

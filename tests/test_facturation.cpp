@@ -25,7 +25,8 @@ LigneCalculee ligne(int qty, float prix) {
 }
 Facture lignes(std::initializer_list<float> prix, int qty) {
     Facture facture;
-    for (const float p : prix) ajouterLigne(facture, TableRabais{}, CategorieClient::Membre, qty, p, 'n');
+    for (const float p : prix)
+        ajouterLigne(facture, TableRabais{}, CategorieClient::Membre, qty, p, 'n');
     return facture;
 }
 

@@ -37,7 +37,8 @@ TEST(Magasin, chaqueRefusNommeSaLigne) {
          "ligne 3 : \"nom\" doit avoir de 1 a 60 colonnes (il en a 61)"},
         {"[magasin]\nnom = 5", "ligne 2 : \"nom\" doit etre un texte entre guillemets"},
         {"[magasin]\nnom = \"a\\tb\"", "ligne 2 : \"nom\" contient un caractere de controle"},
-        {"[magasin]\nmerci = \"a\\u0085b\"", "ligne 2 : \"merci\" contient un caractere de controle"},
+        {"[magasin]\nmerci = \"a\\u0085b\"",
+         "ligne 2 : \"merci\" contient un caractere de controle"},
         {"[magasin]\nmerci = \"" + std::string(72, 'm') + "\"",
          "ligne 2 : \"merci\" doit avoir au plus 71 colonnes (il en a 72)"},
         {"[magasin]\nadresse = []",
@@ -47,7 +48,8 @@ TEST(Magasin, chaqueRefusNommeSaLigne) {
         {"[magasin]\nadresse = [\"1\",\n\"" + std::string(61, 'a') + "\"]",
          "ligne 3 : \"adresse\" doit avoir au plus 60 colonnes (il en a 61)"},
         {"[magasin]\nno_tvq = \"123456789 TQ0001\"",
-         "ligne 2 : \"no_tvq\" doit s'ecrire 10 chiffres, un blanc s'il le faut, TQ et 4 chiffres, "
+         "ligne 2 : \"no_tvq\" doit s'ecrire 10 chiffres, un blanc s'il le faut, TQ et 4 "
+         "chiffres, "
          "comme \"9999999999 TQ0001\""},
         {"[magasin]\nno_tps = \"123456789  RT0001\"",
          "ligne 2 : \"no_tps\" doit s'ecrire 9 chiffres, un blanc s'il le faut, RT et 4 chiffres, "
@@ -57,7 +59,8 @@ TEST(Magasin, chaqueRefusNommeSaLigne) {
         {"magasin = 1", "ligne 1 : \"magasin\" doit etre une table"},
         {"[rabais]\nmembres = {}", "ligne 2 : cle inconnue \"rabais.membres\""},
         {"[rabais]\nvip = 20", "ligne 2 : \"rabais.vip\" doit etre une table"},
-        {"[rabais]\nvip = { selection = 25, autres = 1 }", "ligne 2 : cle inconnue \"rabais.vip.autres\""},
+        {"[rabais]\nvip = { selection = 25, autres = 1 }",
+         "ligne 2 : cle inconnue \"rabais.vip.autres\""},
         {"[rabais]\nmembre = { autre = 10.5 }",
          "ligne 2 : \"rabais.membre.autre\" doit etre un pourcentage entier de 0 a 100"},
         {"[rabais]\n[rabais.non_membre]\nselection = 101",
@@ -82,8 +85,9 @@ TEST(Magasin, chaqueRefusNommeSaLigne) {
          "ligne 3 : \"tps\" doit etre un pourcentage de 0 a moins de 100, a 3 decimales au plus"},
         {"[taxes]\n" + periode, "ligne 1 : \"taxes\" doit etre une liste de tables [[taxes]]"},
         {"taxes = [1]", "ligne 1 : \"taxes\" doit etre une table"},
-        {"[magasin]\nnom = \"\xE9\"", "ligne 2 : TOML incorrect, colonne 7 : "
-                                      "Encountered invalid utf-8 sequence"},
+        {"[magasin]\nnom = \"\xE9\"",
+         "ligne 2 : TOML incorrect, colonne 7 : "
+         "Encountered invalid utf-8 sequence"},
     };
     for (const auto& [texte, message] : refus) {
         Magasin magasin;
@@ -108,12 +112,13 @@ TEST(Magasin, tauxExactsEtLibellesCommeEcrits) {
     const std::string fichier = nomFichier();
     Magasin magasin;
     std::string erreur;
-    ASSERT_TRUE(lire("[rabais]\nvip = { autre = 30 }\n"
-                     "[[taxes]]\ndepuis = 2012-01-01\ntps = 5.0\ntvq = 9.500\ntvq_sur_tps = true\n"
-                     "[[taxes]] # in any order\ndepuis = 2013-01-01\ntps = 5e0  # a comment\n"
-                     "tvq = 9.975\ntvq_sur_tps = false\n"
-                     "[[taxes]]\ndepuis = 2008-01-01\ntps = 99.999\ntvq = 75e-1\ntvq_sur_tps = true\n",
-                     magasin, erreur))
+    ASSERT_TRUE(
+        lire("[rabais]\nvip = { autre = 30 }\n"
+             "[[taxes]]\ndepuis = 2012-01-01\ntps = 5.0\ntvq = 9.500\ntvq_sur_tps = true\n"
+             "[[taxes]] # in any order\ndepuis = 2013-01-01\ntps = 5e0  # a comment\n"
+             "tvq = 9.975\ntvq_sur_tps = false\n"
+             "[[taxes]]\ndepuis = 2008-01-01\ntps = 99.999\ntvq = 75e-1\ntvq_sur_tps = true\n",
+             magasin, erreur))
         << erreur;
     ASSERT_EQ(magasin.taxes.size(), 3u);
     EXPECT_EQ(magasin.rabais.vip.autre, 30);
@@ -182,7 +187,8 @@ TEST(Centimes, arrondisEtSommes) {
     FactureCentimes grande;
     TotauxJourCentimes jour;
     for (int i = 0; i < 1000; ++i) {
-        ajouterLigne(grande, rabais, CategorieClient::NonMembre, INT_MAX, prixCentimesMax - 1, 'n');
+        ajouterLigne(grande, rabais, CategorieClient::NonMembre, INT_MAX, prixCentimesMax - 1,
+                     'n');
     }
     calculerTaxes(grande, {99999, 99999, true});
     for (int i = 0; i < 1000; ++i) ajouterFacture(jour, grande, CategorieClient::Vip);

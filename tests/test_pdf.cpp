@@ -33,7 +33,8 @@ std::string pdf(const std::string& texte, std::size_t taille, std::streambuf* so
     std::stringbuf source(texte);
     std::ostringstream resultat;
     std::ostream flux(sortie == nullptr ? resultat.rdbuf() : sortie);
-    const std::uint64_t lus = ecrireFacturesPdf(flux, source, taille, "Factures du 28-02-2012", nomMagasin);
+    const std::uint64_t lus =
+        ecrireFacturesPdf(flux, source, taille, "Factures du 28-02-2012", nomMagasin);
     return flux.bad() || lus != taille ? "bad" : resultat.str();
 }
 

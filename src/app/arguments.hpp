@@ -10,11 +10,11 @@ enum class Action { Dialogue, Dates, Aide, Version, Erreur };
 struct Arguments {
     Action action = Action::Dialogue;
     std::vector<std::string> dates;
-    bool pdf = false;    // each day also as "facture <date>.pdf"
-    bool csv = false;    // and its journal "facture <date>.csv"
-    bool muet = false;   // nothing on standard output (dates only)
+    bool pdf = false;     // each day also as "facture <date>.pdf"
+    bool csv = false;     // and its journal "facture <date>.csv"
+    bool muet = false;    // nothing on standard output (dates only)
     std::string magasin;  // the store's settings file, when named (instead of magasin.toml)
-    std::string erreur;  // for Erreur: what is wrong, in one line
+    std::string erreur;   // for Erreur: what is wrong, in one line
 };
 
 // Options may stand anywhere before "--"; every other word is a date. The first of -h,

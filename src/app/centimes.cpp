@@ -3,7 +3,7 @@
 namespace {
 
 // A tax rate in thousandths of a percent, as a fraction: rate / 100000.
-constexpr Centimes diviseurTaxe = 100 * unitesParPourcent;
+constexpr Centimes diviseurTaxe = Centimes{100} * unitesParPourcent;
 
 }  // namespace
 

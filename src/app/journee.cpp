@@ -172,14 +172,13 @@ bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* j
         signalerArret(alertes, fichierVente, arret.ligne,
                       causeArret(arret, "avant la premiere facture"), suiteIgnoree);
     }
-    const long long nbFactures =
-        bareme.periode != nullptr
-            ? facturerClients<FactureCentimes, TotauxJourCentimes>(
-                  lecteur, sortie, enregistrements, alertes, fichierVente, dateFact, bareme,
-                  client, lecture)
-            : facturerClients<Facture, TotauxJour>(lecteur, sortie, enregistrements, alertes,
-                                                   fichierVente, dateFact, bareme, client,
-                                                   lecture);
+    const long long nbFactures = bareme.periode != nullptr
+                                     ? facturerClients<FactureCentimes, TotauxJourCentimes>(
+                                           lecteur, sortie, enregistrements, alertes, fichierVente,
+                                           dateFact, bareme, client, lecture)
+                                     : facturerClients<Facture, TotauxJour>(
+                                           lecteur, sortie, enregistrements, alertes, fichierVente,
+                                           dateFact, bareme, client, lecture);
     if (nbFactures == 0) {
         console << std::endl
                 << "Aucun n'achat n'a " << eAigu << "t" << eAigu << " effectu" << eAigu

@@ -1,5 +1,6 @@
 #include "app/magasin.hpp"
 
+#include <toml++/toml.h>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -7,7 +8,6 @@
 #include <iterator>
 #include <sstream>
 #include <string_view>
-#include <toml++/toml.h>
 
 #include "util/windows1252.hpp"
 
@@ -48,8 +48,8 @@ bool clesConnues(Lecture& lecture, const toml::table& table, std::string_view ch
                  std::initializer_list<std::string_view> connues) {
     for (auto&& [cle, valeur] : table) {
         if (std::find(connues.begin(), connues.end(), cle.str()) != connues.end()) continue;
-        const std::string nom = chemin.empty() ? std::string(cle.str())
-                                               : std::string(chemin) + "." + std::string(cle);
+        const std::string nom =
+            chemin.empty() ? std::string(cle.str()) : std::string(chemin) + "." + std::string(cle);
         return refuser(lecture, cle.source().begin.line, "cle inconnue " + cite(nom));
     }
     return true;
@@ -78,7 +78,8 @@ bool controle(std::string_view utf8) {
 bool lireTexte(Lecture& lecture, const toml::node& noeud, std::string_view nom,
                std::string& texte) {
     const std::optional<std::string> valeur = noeud.value_exact<std::string>();
-    if (!valeur) return refuser(lecture, noeud, cite(nom) + " doit etre un texte entre guillemets");
+    if (!valeur)
+        return refuser(lecture, noeud, cite(nom) + " doit etre un texte entre guillemets");
     if (controle(*valeur)) {
         return refuser(lecture, noeud, cite(nom) + " contient un caractere de controle");
     }
@@ -162,17 +163,17 @@ bool lireIdentite(Lecture& lecture, const toml::table& table, Identite& identite
         return false;
     }
     const toml::node* merci = valeur("merci");
-    return merci == nullptr || lireLargeur(lecture, *merci, "merci", 0, largeurMerciMax,
-                                           identite.merci);
+    return merci == nullptr ||
+           lireLargeur(lecture, *merci, "merci", 0, largeurMerciMax, identite.merci);
 }
 
 bool lirePourcentage(Lecture& lecture, const toml::node& noeud, const std::string& nom,
                      int& taux) {
     const std::optional<std::int64_t> valeur = noeud.value_exact<std::int64_t>();
     if (!valeur || *valeur < 0 || *valeur > rabaisMax) {
-        return refuser(lecture, noeud,
-                       cite(nom) + " doit etre un pourcentage entier de 0 a " +
-                           std::to_string(rabaisMax));
+        return refuser(
+            lecture, noeud,
+            cite(nom) + " doit etre un pourcentage entier de 0 a " + std::to_string(rabaisMax));
     }
     taux = static_cast<int>(*valeur);
     return true;
@@ -249,7 +250,8 @@ bool lireTaux(Lecture& lecture, const toml::node& noeud, std::string_view nom, l
     }
     if (!lu) {
         return refuser(lecture, noeud,
-                       cite(nom) + " doit etre un pourcentage de 0 a moins de 100, a 3 decimales " +
+                       cite(nom) +
+                           " doit etre un pourcentage de 0 a moins de 100, a 3 decimales " +
                            "au plus");
     }
     libelle = std::string(nom) + " (" + texteTaux(lecture, noeud, unites) + " %) : ";
@@ -270,7 +272,7 @@ bool lirePeriode(Lecture& lecture, const toml::node& noeud, PeriodeTaxes& period
     const toml::node& depuis = *table->get("depuis");
     const std::optional<toml::date> date = depuis.value_exact<toml::date>();
     if (!date) return refuser(lecture, depuis, "\"depuis\" doit etre une date, comme 2013-01-01");
-    periode.depuis = static_cast<Jour>(date->year) * 10000 + date->month * 100 + date->day;
+    periode.depuis = static_cast<Jour>(date->year) * 10000 + Jour{date->month} * 100 + date->day;
     const toml::node& surTps = *table->get("tvq_sur_tps");
     const std::optional<bool> drapeau = surTps.value_exact<bool>();
     if (!drapeau) return refuser(lecture, surTps, "\"tvq_sur_tps\" doit etre true ou false");
@@ -343,7 +345,8 @@ bool lireMagasin(const std::string& fichier, bool exige, Magasin& magasin, std::
         return false;
     }
     std::ifstream entree(fichier, std::ios::binary);
-    std::string contenu((std::istreambuf_iterator<char>(entree)), std::istreambuf_iterator<char>());
+    std::string contenu((std::istreambuf_iterator<char>(entree)),
+                        std::istreambuf_iterator<char>());
     if (!entree.is_open() || entree.bad()) {
         erreur = nom + " ne peut pas etre lu";
         return false;

@@ -129,7 +129,7 @@ int main(int argc, char* argv[]) {
         erreurs << erreur + "\n";
         return 2;
     }
-    return verifierSortie(facturerDates(arguments.dates, entree, sortie, erreurs, formats,
-                                        arguments.muet, magasin),
-                          erreurs);
+    return verifierSortie(
+        facturerDates(arguments.dates, entree, sortie, erreurs, formats, arguments.muet, magasin),
+        erreurs);
 }

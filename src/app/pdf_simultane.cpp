@@ -50,9 +50,8 @@ void commencerPdf(PdfSimultane& pdf, TamponEcrivain& facture, const std::string&
     pdf.rendu = std::thread([&pdf, &facture] {
         LectureAcquise lecture(facture, pdf.texte);
         std::ostream flux(&pdf.sortie);
-        const std::uint64_t lus =
-            ecrireFacturesPdf(flux, lecture, std::numeric_limits<std::uint64_t>::max(), pdf.titre,
-                              pdf.magasin);
+        const std::uint64_t lus = ecrireFacturesPdf(
+            flux, lecture, std::numeric_limits<std::uint64_t>::max(), pdf.titre, pdf.magasin);
         pdf.complet = pdf.sortie.fermer() && !flux.bad() && !lecture.echec();
         pdf.vide = lus == 0 && !lecture.echec();
     });

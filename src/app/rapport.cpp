@@ -114,11 +114,10 @@ bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::stri
             formats.csv && ouvrirFacture(journal, fichierJournal, canaux.messages, true);
         std::ostream flux(&sortie);
         std::ostream fluxJournal(&journal);
-        complet =
-            facturerJournee(entree, flux, avecJournal ? &fluxJournal : nullptr, canaux.console,
-                            canaux.messages, nomVentes(dateVente), dateFact, canaux.eAigu,
-                            bareme) &&
-            avecJournal == formats.csv;
+        complet = facturerJournee(entree, flux, avecJournal ? &fluxJournal : nullptr,
+                                  canaux.console, canaux.messages, nomVentes(dateVente), dateFact,
+                                  canaux.eAigu, bareme) &&
+                  avecJournal == formats.csv;
         if (pdf) pdf->titre = "Factures du " + dateFact;  // read by its thread once closed
         ecrit = fermerFacture(sortie, fichierFacture, canaux.messages);
         if (avecJournal) {

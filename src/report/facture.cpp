@@ -101,9 +101,9 @@ template <class Montant>
 void ecrirePied(std::ostream& flux, const TextesPied& textes, Montant sousTotalFacture,
                 Montant tps, Montant tvq, Montant totalFacture, long long nbArticleFacture,
                 Montant rabaisFacture, bool epargne) {
-    Bloc texte = commencerBloc(memoirePied, capacite(lignesPied, nombresPied) +
-                                                textes.libelleTps.size() +
-                                                textes.libelleTvq.size());
+    Bloc texte =
+        commencerBloc(memoirePied, capacite(lignesPied, nombresPied) + textes.libelleTps.size() +
+                                       textes.libelleTvq.size());
     ajouterTexte(texte, "\n");
     ajouterTotal(texte, "sous-total : ", largeurLibelle, sousTotalFacture, largeurTotal, "$\n");
     ajouterTotal(texte, textes.libelleTps, largeurLibelle, tps, largeurTotal, "$\n");

@@ -78,7 +78,6 @@ void ajouterMontantCsv(Bloc& bloc, Montant valeur, std::string_view fin) {
 // The printer's own memory, reused from one record to the next.
 std::vector<char> memoireJournal;
 
-
 template <class Montant>
 void ecrireLigne(std::ostream& flux, std::string_view dateFact, long long noFacture, int noClient,
                  std::string_view prenom, std::string_view nom, std::string_view categorie,

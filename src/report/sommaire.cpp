@@ -58,14 +58,14 @@ void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbF
                     long long nbArticles, float montantAvantRabais, float montantRabais,
                     float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
                     long long nbNonMembre) {
-    ecrire(flux, dateFact, nbFactures, nbArticles, montantAvantRabais, montantRabais,
-           montantTaxes, montantTotal, nbMembre, nbVip, nbNonMembre);
+    ecrire(flux, dateFact, nbFactures, nbArticles, montantAvantRabais, montantRabais, montantTaxes,
+           montantTotal, nbMembre, nbVip, nbNonMembre);
 }
 
 void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
                     long long nbArticles, Centimes montantAvantRabais, Centimes montantRabais,
                     Centimes montantTaxes, Centimes montantTotal, long long nbMembre,
                     long long nbVip, long long nbNonMembre) {
-    ecrire(flux, dateFact, nbFactures, nbArticles, montantAvantRabais, montantRabais,
-           montantTaxes, montantTotal, nbMembre, nbVip, nbNonMembre);
+    ecrire(flux, dateFact, nbFactures, nbArticles, montantAvantRabais, montantRabais, montantTaxes,
+           montantTotal, nbMembre, nbVip, nbNonMembre);
 }
