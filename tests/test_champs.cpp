@@ -59,3 +59,37 @@ TEST(Champs, blocTropLongArrete) {
         EXPECT_DEATH(remplir(place), "longer than its room") << place;
     }
 }
+
+// Cents keep every digit, beyond 64 bits too; where a float is exact (quarters of a dollar),
+// an item line in cents is the float's, in and out of its fields. The printers' plain
+// signatures write the program's own store.
+TEST(Champs, centimesDeToutesTailles) {
+    std::vector<char> memoire;
+    const auto texte = [&memoire](Centimes valeur, int largeur) {
+        Bloc bloc = commencerBloc(memoire, tailleNombre + static_cast<std::size_t>(largeur));
+        ajouterMontant(bloc, valeur, largeur);
+        return std::string(bloc.debut, bloc.fin);
+    };
+    EXPECT_EQ(texte(0, 6), "  0.00");
+    EXPECT_EQ(texte(-5, 6), " -0.05");
+    const Centimes milliard = 1000000000000000000LL;
+    EXPECT_EQ(texte(milliard * milliard + 7, 0), "1" + std::string(34, '0') + ".07");
+    const Centimes plusPetit = -(milliard * milliard * 170) - 141183460469231731LL * milliard -
+                               687303715884105728LL;
+    EXPECT_EQ(texte(plusPetit, 0), "-1701411834604692317316873037158841057.28");
+    for (int quarts = -40000; quarts < (1 << 24); quarts += 997) {  // exact floats
+        const auto reel = static_cast<float>(quarts) / 4.0f;
+        const Centimes centimes = Centimes{quarts} * 25;
+        std::ostringstream enReel, enCentimes;
+        ecrireLigneFacture(enReel, quarts, "article", quarts % 7, reel, reel, 's', 5, reel);
+        ecrireLigneFacture(enCentimes, quarts, "article", quarts % 7, centimes, centimes, 's', 5,
+                           centimes);
+        ASSERT_EQ(enReel.str(), enCentimes.str());
+    }
+    std::ostringstream propre, regle;
+    ecrireEnteteFacture(propre, 0, "28-02-2012", 101, "Jeanne", "Exemple");
+    ecrirePiedFacture(propre, 67.534f, 4.05204f, 5.36895f, 76.95499f, 3, 11.946f);
+    ecrireEnteteFacture(regle, Identite{}, 0, "28-02-2012", 101, "Jeanne", "Exemple");
+    ecrirePiedFacture(regle, TextesPied{}, 67.534f, 4.05204f, 5.36895f, 76.95499f, 3, 11.946f);
+    EXPECT_EQ(propre.str(), regle.str());
+}

@@ -31,6 +31,9 @@ const std::string periode = "depuis = 2013-01-01\ntps = 5\ntvq = 9.975\ntvq_sur_
 
 TEST(Magasin, chaqueRefusNommeSaLigne) {
     const std::string fichier = nomFichier();
+    const std::string mauvaisTps =
+        "ligne 2 : \"no_tps\" doit s'ecrire 9 chiffres, un blanc s'il le faut, RT et 4 chiffres, "
+        "comme \"999999999 RT0001\"";
     const std::pair<std::string, std::string> refus[] = {
         {"[magasin]\nnom = \"\"", "ligne 2 : \"nom\" doit avoir de 1 a 60 colonnes (il en a 0)"},
         {"[magasin]\n\nnom = \"" + std::string(61, 'n') + "\"",
@@ -51,9 +54,11 @@ TEST(Magasin, chaqueRefusNommeSaLigne) {
          "ligne 2 : \"no_tvq\" doit s'ecrire 10 chiffres, un blanc s'il le faut, TQ et 4 "
          "chiffres, "
          "comme \"9999999999 TQ0001\""},
-        {"[magasin]\nno_tps = \"123456789  RT0001\"",
-         "ligne 2 : \"no_tps\" doit s'ecrire 9 chiffres, un blanc s'il le faut, RT et 4 chiffres, "
-         "comme \"999999999 RT0001\""},
+        {"[magasin]\nno_tps = \"123456789  RT0001\"", mauvaisTps},
+        {"[magasin]\nno_tps = \"1234\"", mauvaisTps},
+        {"[magasin]\nno_tps = \"123456789 RX0001\"", mauvaisTps},
+        {"[magasin]\nno_tps = \"123456789 RT00a1\"", mauvaisTps},
+        {"[magasin]\nno_tps = \"123456789RT00011\"", mauvaisTps},
         {"[magasin]\nnon = \"x\"", "ligne 2 : cle inconnue \"magasin.non\""},
         {"\n[taxe]", "ligne 2 : cle inconnue \"taxe\""},
         {"magasin = 1", "ligne 1 : \"magasin\" doit etre une table"},
@@ -85,6 +90,24 @@ TEST(Magasin, chaqueRefusNommeSaLigne) {
          "ligne 3 : \"tps\" doit etre un pourcentage de 0 a moins de 100, a 3 decimales au plus"},
         {"[taxes]\n" + periode, "ligne 1 : \"taxes\" doit etre une liste de tables [[taxes]]"},
         {"taxes = [1]", "ligne 1 : \"taxes\" doit etre une table"},
+        {"[magasin]\nmerci = \"\\u007F\"", "ligne 2 : \"merci\" contient un caractere de controle"},
+        {"[magasin]\nmerci = \"\\u0080\"", "ligne 2 : \"merci\" contient un caractere de controle"},
+        {"[magasin]\nnom = \"\\u00A1\"\nmerci = 1",
+         "ligne 3 : \"merci\" doit etre un texte entre guillemets"},
+        {"[magasin]\nadresse = \"rue\"",
+         "ligne 2 : \"adresse\" doit etre une liste de 1 a 5 lignes entre crochets"},
+        {"[magasin]\nno_tps = 123456789", "ligne 2 : \"no_tps\" doit etre un texte entre guillemets"},
+        {"rabais = 1", "ligne 1 : \"rabais\" doit etre une table"},
+        {"[rabais]\nvip = { selection = -1 }",
+         "ligne 2 : \"rabais.vip.selection\" doit etre un pourcentage entier de 0 a 100"},
+        {"[rabais]\nvip = { selection = 1, autre = \"2\" }",
+         "ligne 2 : \"rabais.vip.autre\" doit etre un pourcentage entier de 0 a 100"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = -1\ntvq = 9.975\ntvq_sur_tps = false",
+         "ligne 3 : \"tps\" doit etre un pourcentage de 0 a moins de 100, a 3 decimales au plus"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = \"9.975\"\ntvq_sur_tps = false",
+         "ligne 4 : \"tvq\" doit etre un pourcentage de 0 a moins de 100, a 3 decimales au plus"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = 100.0\ntvq_sur_tps = false",
+         "ligne 4 : \"tvq\" doit etre un pourcentage de 0 a moins de 100, a 3 decimales au plus"},
         {"[magasin]\nnom = \"\xE9\"",
          "ligne 2 : TOML incorrect, colonne 7 : "
          "Encountered invalid utf-8 sequence"},
@@ -117,10 +140,13 @@ TEST(Magasin, tauxExactsEtLibellesCommeEcrits) {
              "[[taxes]]\ndepuis = 2012-01-01\ntps = 5.0\ntvq = 9.500\ntvq_sur_tps = true\n"
              "[[taxes]] # in any order\ndepuis = 2013-01-01\ntps = 5e0  # a comment\n"
              "tvq = 9.975\ntvq_sur_tps = false\n"
+             "[[taxes]]\ndepuis = 2011-01-01\ntps = +5\ntvq = 0.85e1\ntvq_sur_tps = true\n"
              "[[taxes]]\ndepuis = 2008-01-01\ntps = 99.999\ntvq = 75e-1\ntvq_sur_tps = true\n",
              magasin, erreur))
         << erreur;
-    ASSERT_EQ(magasin.taxes.size(), 3u);
+    ASSERT_EQ(magasin.taxes.size(), 4u);
+    EXPECT_EQ(magasin.taxes[1].libelleTps, "tps (5 %) : ");
+    EXPECT_EQ(magasin.taxes[1].libelleTvq, "tvq (8,5 %) : ");
     EXPECT_EQ(magasin.rabais.vip.autre, 30);
     EXPECT_EQ(magasin.rabais.vip.selection, 25);
     const PeriodeTaxes& p2008 = magasin.taxes[0];
@@ -128,11 +154,11 @@ TEST(Magasin, tauxExactsEtLibellesCommeEcrits) {
     EXPECT_EQ(p2008.taux.tps, 99999);
     EXPECT_EQ(p2008.libelleTps, "tps (99,999 %) : ");
     EXPECT_EQ(p2008.libelleTvq, "tvq (7,5 %) : ");
-    const PeriodeTaxes& p2012 = magasin.taxes[1];
+    const PeriodeTaxes& p2012 = magasin.taxes[2];
     EXPECT_TRUE(p2012.taux.tvqSurTps);
     EXPECT_EQ(p2012.libelleTps, "tps (5,0 %) : ");
     EXPECT_EQ(p2012.libelleTvq, "tvq (9,500 %) : ");
-    const PeriodeTaxes& p2013 = magasin.taxes[2];
+    const PeriodeTaxes& p2013 = magasin.taxes[3];
     EXPECT_EQ(p2013.taux.tps, 5000);
     EXPECT_EQ(p2013.taux.tvq, 9975);
     EXPECT_FALSE(p2013.taux.tvqSurTps);
@@ -154,7 +180,8 @@ TEST(Magasin, joursDuCalendrier) {
     EXPECT_EQ(jourDe("31-12-9999"), 99991231);
     for (const char* date : {"29-02-2013", "29-02-1900", "31-04-2013", "00-01-2013", "01-00-2013",
                              "01-13-2013", "32-01-2013", "01-01-0000", "1-1-2013", "01-01-201a",
-                             "01/01/2013", "01-01-20130", "+1-01-2013"}) {
+                             "01/01/2013", "01-01/2013", "01-01-20130", "+1-01-2013",
+                             "01-0a-2013"}) {
         EXPECT_FALSE(jourDe(date)) << date;
     }
 }

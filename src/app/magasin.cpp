@@ -3,10 +3,8 @@
 #include <toml++/toml.h>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string_view>
 
 #include "util/windows1252.hpp"
@@ -325,6 +323,20 @@ std::vector<std::string_view> decouperLignes(std::string_view texte) {
     return lignes;
 }
 
+// The whole file, or false when it cannot be opened or a read fails: settings cut short by a
+// read error must not pass for the whole file.
+bool lireTout(const std::string& fichier, std::string& contenu) {
+    std::FILE* entree = std::fopen(fichier.c_str(), "rb");
+    if (entree == nullptr) return false;
+    char tampon[1 << 12];
+    for (std::size_t lus; (lus = std::fread(tampon, 1, sizeof tampon, entree)) > 0;) {
+        contenu.append(tampon, lus);
+    }
+    const bool lu = std::ferror(entree) == 0;
+    std::fclose(entree);
+    return lu;
+}
+
 bool bissextile(long annee) {
     return (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
 }
@@ -344,10 +356,8 @@ bool lireMagasin(const std::string& fichier, bool exige, Magasin& magasin, std::
         erreur = nom + " est un dossier";
         return false;
     }
-    std::ifstream entree(fichier, std::ios::binary);
-    std::string contenu((std::istreambuf_iterator<char>(entree)),
-                        std::istreambuf_iterator<char>());
-    if (!entree.is_open() || entree.bad()) {
+    std::string contenu;
+    if (!lireTout(fichier, contenu)) {
         erreur = nom + " ne peut pas etre lu";
         return false;
     }
