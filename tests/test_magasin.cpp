@@ -4,7 +4,10 @@
 
 #include <climits>
 #include <cstdio>
+#include <cmath>
 #include <fstream>
+#include <random>
+#include <sstream>
 #include <string>
 
 #include "app/centimes.hpp"
@@ -222,4 +225,24 @@ TEST(Centimes, arrondisEtSommes) {
     const Centimes ligne = static_cast<Centimes>(INT_MAX) * (prixCentimesMax - 1);
     EXPECT_TRUE(jour.montantAvantRabais == ligne * 1000 * 1000);
     EXPECT_TRUE(jour.montantTotal > jour.montantAvantRabais);
+}
+
+// A price in cents is its text read as a double, times 100, rounded half away from zero,
+// whichever way the reader takes it; a million dollars or more cannot be read.
+TEST(Centimes, prixCommeUnDoubleArrondi) {
+    std::mt19937 hasard(2013);
+    for (int i = 0; i < 200000; ++i) {
+        std::string prix = i % 3 == 0 ? "-" : "";
+        prix += std::to_string(hasard() % (i % 2 == 0 ? 1000 : 2000000));
+        if (i % 5 != 0) prix += "." + std::to_string(hasard() % 1000).substr(0, i % 4);
+        std::stringbuf texte(prix + " ");
+        Lecteur lecteur = ouvrirLecteur(texte);
+        long long centimes = 0;
+        const double attendu = std::strtod(prix.c_str(), nullptr) * 100.0;
+        const bool lisible = std::fabs(attendu) < 1e8 && std::llabs(std::llround(attendu)) < 1e8;
+        ASSERT_EQ(extraireCentimes(lecteur, centimes), lisible) << prix;
+        if (lisible) {
+            ASSERT_EQ(centimes, std::llround(attendu)) << prix;
+        }
+    }
 }

@@ -7,13 +7,6 @@ constexpr Centimes diviseurTaxe = Centimes{100} * unitesParPourcent;
 
 }  // namespace
 
-Centimes diviserArrondi(Centimes numerateur, Centimes diviseur) {
-    const Centimes quotient = numerateur / diviseur;
-    const Centimes reste = numerateur % diviseur;
-    if (2 * (reste < 0 ? -reste : reste) < diviseur) return quotient;
-    return numerateur < 0 ? quotient - 1 : quotient + 1;
-}
-
 Centimes avantRabais(const FactureCentimes& facture) {
     return facture.sousTotalFacture + facture.rabaisFacture;
 }

@@ -268,8 +268,34 @@ bool extraireReel(Lecteur& lecteur, float& valeur) {
 
 namespace {
 
+// Digits with at most two decimals, below a million dollars: read as a double and brought to
+// cents, such a price is its own digits (the double's error stays far below half a cent), so
+// they are taken as they are.
+bool centimesDirects(const char* p, const char* fin, long long& centimes) {
+    const bool negatif = p != fin && *p == '-';
+    p = apresSigne(p, fin);
+    long long valeur = 0;
+    int decimales = -1;
+    bool vu = false;
+    for (; p != fin; ++p) {
+        if (*p == '.' && decimales < 0) {
+            decimales = 0;
+            continue;
+        }
+        if (!chiffre(*p) || (decimales >= 0 && ++decimales > 2)) return false;
+        valeur = valeur * 10 + (*p - '0');
+        if (valeur >= prixCentimesMax) return false;
+        vu = true;
+    }
+    for (decimales = std::max(decimales, 0); decimales < 2; ++decimales) valeur *= 10;
+    if (!vu || valeur >= prixCentimesMax) return false;
+    centimes = negatif ? -valeur : valeur;
+    return true;
+}
+
 // A price's text, which the float grammar took, read as a double and brought to cents.
 bool centimesDe(const char* debut, const char* fin, long long& centimes) {
+    if (centimesDirects(debut, fin, centimes)) return true;
     if (debut != fin && *debut == '+') ++debut;  // which from_chars does not take
     double valeur = 0.0;
     const std::from_chars_result lu = std::from_chars(debut, fin, valeur);

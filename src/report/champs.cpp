@@ -154,6 +154,13 @@ Naturel128 absolu128(Centimes valeur) {
 }  // namespace
 
 void ajouterMontant(Bloc& bloc, Centimes valeur, int largeur, char point) {
+    // Most amounts fit their field: its blanks first, then the digits in place.
+    if (valeur >= 0 && largeur >= 4 && largeur <= 16) {
+        char* const champ = bloc.fin;
+        ajouterBlancs(bloc, static_cast<std::size_t>(largeur));
+        if (montantEnPlace(bloc.fin, valeur, largeur, point)) return;
+        bloc.fin = champ;
+    }
     const Naturel128 absolu = absolu128(valeur);
     const std::size_t longueur = longueurDecimale128(absolu / 100) + 3 + (valeur < 0 ? 1 : 0);
     char* fin = placeNombre(bloc, longueur, largeur, Cadrage::Droite);
