@@ -191,10 +191,10 @@ TEST(Magasin, joursDuCalendrier) {
 
 // Every rounding is half away from zero, never to even; sums of the largest lines do not wrap.
 TEST(Centimes, arrondisEtSommes) {
-    EXPECT_EQ(static_cast<long long>(diviserArrondi(25, 10)), 3);
-    EXPECT_EQ(static_cast<long long>(diviserArrondi(-25, 10)), -3);
-    EXPECT_EQ(static_cast<long long>(diviserArrondi(24, 10)), 2);
-    EXPECT_EQ(static_cast<long long>(diviserArrondi(-26, 10)), -3);
+    EXPECT_EQ(static_cast<long long>(diviserArrondi(Centimes{25}, 10)), 3);
+    EXPECT_EQ(static_cast<long long>(diviserArrondi(Centimes{-25}, 10)), -3);
+    EXPECT_EQ(static_cast<long long>(diviserArrondi(Centimes{24}, 10)), 2);
+    EXPECT_EQ(static_cast<long long>(diviserArrondi(Centimes{-26}, 10)), -3);
 
     const TableRabais rabais;
     FactureCentimes facture;

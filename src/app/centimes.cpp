@@ -15,8 +15,15 @@ LigneCentimes ajouterLigne(FactureCentimes& facture, const TableRabais& rabais,
                            CategorieClient categorie, int qty, long long prix, char sel) {
     LigneCentimes ligne;
     ligne.tauxRabais = tauxRabais(rabais, categorie, sel);
-    ligne.sousTotal = static_cast<Centimes>(qty) * prix;
-    const Centimes rabaisLigne = diviserArrondi(ligne.sousTotal * ligne.tauxRabais, 100);
+    // A price below a million dollars: the sub-total of a line fits 64 bits, and so does its
+    // product by a rate of at most 100 unless the quantity is extreme.
+    const long long sousTotal = static_cast<long long>(qty) * prix;
+    constexpr long long limite = std::numeric_limits<long long>::max() / 100;
+    const Centimes rabaisLigne =
+        sousTotal <= limite && sousTotal >= -limite
+            ? diviserArrondi(sousTotal * ligne.tauxRabais, 100)
+            : diviserArrondi(Centimes{sousTotal} * ligne.tauxRabais, 100);
+    ligne.sousTotal = sousTotal;
     ligne.totalLigne = ligne.sousTotal - rabaisLigne;
     facture.sousTotalFacture += ligne.totalLigne;
     facture.rabaisFacture += rabaisLigne;

@@ -48,16 +48,18 @@ struct TotauxJourCentimes {
 
 // numerateur / diviseur (positive), rounded to the nearest integer, a half away from zero.
 // Inline, so that a constant divisor costs no division.
+inline long long diviserArrondi(long long numerateur, long long diviseur) {
+    const long long quotient = numerateur / diviseur;
+    const long long reste = numerateur % diviseur;
+    if (2 * (reste < 0 ? -reste : reste) < diviseur) return quotient;
+    return numerateur < 0 ? quotient - 1 : quotient + 1;
+}
+
 inline Centimes diviserArrondi(Centimes numerateur, Centimes diviseur) {
     // Nearly every amount fits 64 bits, whose division costs a fraction of the 128-bit one.
-    constexpr Centimes limite = std::numeric_limits<long long>::max();
+    constexpr Centimes limite = std::numeric_limits<long long>::max() / 2;
     if (numerateur <= limite && numerateur >= -limite && diviseur <= limite) {
-        const auto n = static_cast<long long>(numerateur);
-        const auto d = static_cast<long long>(diviseur);
-        const long long q = n / d;
-        const long long r = n % d;
-        if (2 * (r < 0 ? -r : r) < d) return q;
-        return n < 0 ? q - 1 : q + 1;
+        return diviserArrondi(static_cast<long long>(numerateur), static_cast<long long>(diviseur));
     }
     const Centimes quotient = numerateur / diviseur;
     const Centimes reste = numerateur % diviseur;
