@@ -26,8 +26,9 @@ std::string facturer(const std::string& ventes, const Bareme& bareme, std::size_
     std::istringstream entree(ventes);
     std::ostringstream sortie, journal, console, pdf;
     std::string dateFact;
-    facturerJournee(entree, sortie, &journal, console, console, "vente.txt", dateFact, "\x82",
-                    bareme, fenetre, lot);
+    const Canaux canaux{console, console, "\x82"};
+    facturerJournee(entree, {sortie, &journal, canaux}, "vente.txt", dateFact, bareme, fenetre,
+                    lot);
     // An invoice taken back leaves its bytes past the end, as a file does before it is cut.
     const std::string factures = sortie.str().substr(0, std::size_t(sortie.tellp()));
     // The PDF of the invoices, then of the sales file's own bytes: any text at all.

@@ -19,10 +19,9 @@ LigneCentimes ajouterLigne(FactureCentimes& facture, const TableRabais& rabais,
     // product by a rate of at most 100 unless the quantity is extreme.
     const long long sousTotal = static_cast<long long>(qty) * prix;
     constexpr long long limite = std::numeric_limits<long long>::max() / 100;
-    const Centimes rabaisLigne =
-        sousTotal <= limite && sousTotal >= -limite
-            ? diviserArrondi(sousTotal * ligne.tauxRabais, 100)
-            : diviserArrondi(Centimes{sousTotal} * ligne.tauxRabais, 100);
+    const Centimes rabaisLigne = sousTotal <= limite && sousTotal >= -limite
+                                     ? diviserArrondi(sousTotal * ligne.tauxRabais, 100)
+                                     : diviserArrondi(Centimes{sousTotal} * ligne.tauxRabais, 100);
     ligne.sousTotal = sousTotal;
     ligne.totalLigne = ligne.sousTotal - rabaisLigne;
     facture.sousTotalFacture += ligne.totalLigne;

@@ -59,7 +59,8 @@ inline Centimes diviserArrondi(Centimes numerateur, Centimes diviseur) {
     // Nearly every amount fits 64 bits, whose division costs a fraction of the 128-bit one.
     constexpr Centimes limite = std::numeric_limits<long long>::max() / 2;
     if (numerateur <= limite && numerateur >= -limite && diviseur <= limite) {
-        return diviserArrondi(static_cast<long long>(numerateur), static_cast<long long>(diviseur));
+        return diviserArrondi(static_cast<long long>(numerateur),
+                              static_cast<long long>(diviseur));
     }
     const Centimes quotient = numerateur / diviseur;
     const Centimes reste = numerateur % diviseur;

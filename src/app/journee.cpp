@@ -75,28 +75,21 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journ
     return true;
 }
 
-// The text of a field that cannot be read, as the operator's terminal may show it: a sales
-// file must not steer it with control bytes.
-std::string montrer(const std::string& texte) {
-    std::string montre = texte.substr(0, longueurTexteArret);
-    for (char& c : montre) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    }
-    return texte.size() > longueurTexteArret ? montre + "..." : montre;
-}
-
 // The rest of the file is lost: the operator is told the line, the field, what stands there
 // and where it is in the day, so as to mend it. The line goes out whole, at once.
-void signalerArret(std::ostream& alertes, const std::string& fichierVente, long long ligne,
+// Nothing of the sales file reaches a terminal raw.
+void signalerArret(const Canaux& canaux, const std::string& fichierVente, long long ligne,
                    const std::string& cause, const std::string& suite) {
-    alertes << "attention : le fichier \"" + fichierVente + "\", ligne " + std::to_string(ligne) +
-                   " : " + cause + " ; " + suite + "\n"
-            << std::flush;
+    const std::string texte = "attention : le fichier \"" + fichierVente + "\", ligne " +
+                              std::to_string(ligne) + " : " + cause + " ; " + suite;
+    canaux.messages << montrer(texte, canaux.c1Messages) + "\n" << std::flush;
 }
 
 std::string causeArret(const Arret& arret, const std::string& endroit) {
     const std::string quoi =
-        arret.finDuFichier ? "fin du fichier" : "illisible \"" + montrer(arret.texte) + "\"";
+        arret.finDuFichier
+            ? "fin du fichier"
+            : "illisible \"" + montrer(arret.texte, false, longueurTexteArret) + "\"";
     return std::string(arret.champ) + " " + quoi + " " + endroit;
 }
 
@@ -106,7 +99,7 @@ const std::string suiteIgnoree = "la suite est ignoree";
 // writes the summary of the invoices written. Returns the count of invoices.
 template <class FactureJour, class Totaux>
 long long facturerClients(Lecteur& lecteur, std::ostream& sortie, JournalDiffere& journal,
-                          std::ostream& alertes, const std::string& fichierVente,
+                          const Canaux& alertes, const std::string& fichierVente,
                           const std::string& dateFact, const Bareme& bareme, Client& client,
                           Lecture& lecture) {
     TextesPied textes;
@@ -152,13 +145,25 @@ long long facturerClients(Lecteur& lecteur, std::ostream& sortie, JournalDiffere
 
 }  // namespace
 
-bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* journal,
-                     std::ostream& console, std::ostream& alertes, const std::string& fichierVente,
-                     std::string& dateFact, std::string_view eAigu, const Bareme& bareme,
-                     std::size_t fenetre, std::size_t lot) {
+std::string montrer(std::string_view texte, bool c1, std::size_t longueur) {
+    std::string montre(texte.substr(0, longueur));
+    for (char& c : montre) {
+        const auto octet = static_cast<unsigned char>(c);
+        if (octet < 0x20 || octet == 0x7F || (c1 && octet >= 0x80 && octet <= 0x9F)) c = '?';
+    }
+    return texte.size() > longueur ? montre + "..." : montre;
+}
+
+ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
+                             const std::string& fichierVente, std::string& dateFact,
+                             const Bareme& bareme, std::size_t fenetre, std::size_t lot) {
+    const Canaux& alertes = sorties.canaux;
+    std::ostream& sortie = sorties.factures;
+    std::ostream* const journal = sorties.journal;
     Lecteur lecteur = ouvrirLecteur(*entree.rdbuf(), fenetre);
     const bool enteteLu = lireEntete(lecteur, dateFact);
-    console << "La date dans le fichier est : " << dateFact << std::endl;
+    alertes.console << "La date dans le fichier est : " + montrer(dateFact, alertes.c1Console)
+                    << std::endl;
     JournalDiffere enregistrements;
     ouvrirJournal(enregistrements, journal, dateFact, lot);
 
@@ -180,9 +185,10 @@ bool facturerJournee(std::istream& entree, std::ostream& sortie, std::ostream* j
                                            lecteur, sortie, enregistrements, alertes, fichierVente,
                                            dateFact, bareme, client, lecture);
     if (nbFactures == 0) {
-        console << std::endl
-                << "Aucun n'achat n'a " << eAigu << "t" << eAigu << " effectu" << eAigu
-                << " pour cette date" << std::endl;
+        const std::string_view eAigu = alertes.eAigu;
+        alertes.console << std::endl
+                        << "Aucun n'achat n'a " << eAigu << "t" << eAigu << " effectu" << eAigu
+                        << " pour cette date" << std::endl;
     }
-    return lecture == Lecture::FinDesDonnees;
+    return {lecture == Lecture::FinDesDonnees, nbFactures};
 }

@@ -40,7 +40,7 @@ bool autreRapport() {
 // The operator's dialogue, everything on standard output; ends with status 0. Settings that
 // cannot be used (erreur) are shown before the closing pause, and end it with status 2: the
 // operator who double-clicked the program reads why before its window closes.
-int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, Formats formats,
+int dialoguer(std::ifstream& entree, EcrivainFacture& sortie, Formats formats,
               const Magasin& magasin, const std::string& erreur) {
     brancherConsole();
     if (!erreur.empty()) {
@@ -48,7 +48,7 @@ int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, Formats formats,
         attendreEntree();
         return 2;
     }
-    const Canaux canaux{std::cout, std::cout, eAiguConsole()};
+    const Canaux canaux{std::cout, std::cout, eAiguConsole(), c1Sortie(), c1Sortie()};
     std::string dateFact;
     do {
         std::string dateVente;
@@ -64,10 +64,11 @@ int dialoguer(std::ifstream& entree, TamponEcrivain& sortie, Formats formats,
 // error. Status 1 when a date could not be done whole. Quiet, nothing goes to standard
 // output (a stream without buffer drops what it is given).
 int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
-                  TamponEcrivain& sortie, std::ostream& erreurs, Formats formats, bool muet,
+                  EcrivainFacture& sortie, std::ostream& erreurs, Formats formats, bool muet,
                   const Magasin& magasin) {
     std::ostream silence(nullptr);
-    const Canaux canaux{muet ? silence : std::cout, erreurs, eAiguConsole()};
+    const Canaux canaux{muet ? silence : std::cout, erreurs, eAiguConsole(), c1Sortie(),
+                        c1Erreur()};
     std::string dateFact;
     int statut = 0;
     for (const std::string& dateVente : dates) {
@@ -95,7 +96,7 @@ int verifierSortie(int statut, std::ostream& erreurs) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    ignorerSortieFermee();
+    preparerProcessus();
     // Every line on standard error names the program, and goes out in one write.
     TamponPrefixe prefixe(*std::cerr.rdbuf(), "facturation: ");
     std::ostream erreurs(&prefixe);
@@ -120,7 +121,7 @@ int main(int argc, char* argv[]) {
     lireMagasin(exige ? arguments.magasin : fichierMagasinUsuel, exige, magasin, erreur);
 
     std::ifstream entree;
-    TamponEcrivain sortie;
+    EcrivainFacture sortie;
     const Formats formats{arguments.pdf, arguments.csv};
     if (arguments.action == Action::Dialogue) {
         return dialoguer(entree, sortie, formats, magasin, erreur);

@@ -7,16 +7,7 @@
 #include <string_view>
 
 #include "app/journee.hpp"
-#include "util/ecrivain.hpp"
-
-// Where a report writes: console gets the date found in the sales file and the no-purchase
-// message, whose é is written as eAigu; messages gets what went wrong (a file absent, empty
-// or not written, a warning).
-struct Canaux {
-    std::ostream& console;
-    std::ostream& messages;
-    std::string_view eAigu;
-};
+#include "util/ecrivain_facture.hpp"
 
 // The period of taxes of dateVente in the store's settings, null without periods; false, with
 // its message, when the store has periods and dateVente is no day any of them covers.
@@ -34,11 +25,13 @@ struct Formats {
 };
 
 // With the sales file open: writes the invoice file "facture <dateVente>.txt", with csv its
-// journal "facture <dateVente>.csv" (the header alone for a day without invoice), then
-// closes the files; with pdf, renders the invoice file as "facture <dateVente>.pdf" (a day
-// without invoice then has no PDF). An invoice file not written whole leaves no PDF and no
-// journal. True when the sales file was read to its clean end and every file written whole.
-// dateFact keeps the date word of the last head read; bareme is the store's for that date.
-bool facturerDate(std::ifstream& entree, TamponEcrivain& sortie, const std::string& dateVente,
+// journal "facture <dateVente>.csv" (the header alone for a day without invoice), with pdf
+// the invoices as "facture <dateVente>.pdf", drawn as they are written (a day without
+// invoice has no PDF), then closes the files. Which files stay, and what is said of them, is
+// the day's rule (fichiers_jour.hpp): a PDF or journal of that date that this run does not
+// write goes. True when the sales file was read to its clean end and every file asked for
+// written whole. dateFact keeps the date word of the last head read; bareme is the store's
+// for that date.
+bool facturerDate(std::ifstream& entree, EcrivainFacture& sortie, const std::string& dateVente,
                   std::string& dateFact, const Canaux& canaux, Formats formats,
                   const Bareme& bareme);

@@ -19,24 +19,25 @@ bool entreeEstTerminal();
 // Drops what was typed at the terminal or console and not read yet.
 void viderTerminal();
 
-// True when standard output is a terminal or console.
+// True when standard output, or standard error, is a terminal or console.
 bool sortieEstTerminal();
+bool erreurEstTerminal();
 
 // The charsets a terminal may show é in: the store's console code page 850 (and 437),
-// Latin-1 or Windows-1252, UTF-8.
-enum class JeuConsole { Cp850, Latin1, Utf8 };
+// Latin-1 (ISO 8859-1 and -15), Windows-1252, UTF-8. Bytes 0x80 to 0x9F are letters in
+// code page 850 and Windows-1252, controls in Latin-1 and, alone, in UTF-8.
+enum class JeuConsole { Cp850, Latin1, Windows1252, Utf8 };
 
 // The terminal's charset: on POSIX, the charset named by the environment's LC_CTYPE (LC_ALL,
 // LC_CTYPE, then LANG), read from the variables alone so that no locale is set; on Windows,
 // the console's output code page. A charset it does not know is taken as Cp850.
 JeuConsole jeuConsole();
 
-// A reader that has gone (a closed pipe) makes writes to standard output fail instead of
-// ending the program: every date is still done, and the failure told at the end.
-void ignorerSortieFermee();
+// A reader that has gone (a closed pipe), or a file size limit reached, makes a write fail
+// instead of ending the program: every date is still done, and the failure told. Standard
+// input, output and error that are closed are opened on the null device, so that no file
+// the program opens takes their place (warnings would go into the invoice file).
+void preparerProcessus();
 
 // Cuts fichier, unbuffered, at its current position; false when it cannot be cut.
 bool tronquerFichier(std::FILE* fichier);
-
-// The current position of fichier, unbuffered, in bytes of the file; -1 when it has none.
-std::int64_t positionFichier(std::FILE* fichier);

@@ -1,3 +1,4 @@
+#include <fcntl.h>
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
@@ -33,6 +34,10 @@ bool sortieEstTerminal() {
     return ::isatty(1) == 1;
 }
 
+bool erreurEstTerminal() {
+    return ::isatty(2) == 1;
+}
+
 JeuConsole jeuConsole() {
     std::string texte;
     for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
@@ -53,19 +58,22 @@ JeuConsole jeuConsole() {
         jeu += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));  // "C" locale
     }
     if (jeu == "UTF8") return JeuConsole::Utf8;
-    if (jeu == "ISO88591" || jeu == "ISO885915" || jeu == "CP1252") return JeuConsole::Latin1;
+    if (jeu == "ISO88591" || jeu == "ISO885915") return JeuConsole::Latin1;
+    if (jeu == "CP1252") return JeuConsole::Windows1252;
     return JeuConsole::Cp850;
 }
 
-void ignorerSortieFermee() {
+void preparerProcessus() {
     ::signal(SIGPIPE, SIG_IGN);
+    ::signal(SIGXFSZ, SIG_IGN);  // the write then fails with EFBIG
+    for (int descripteur = 0; descripteur <= 2; ++descripteur) {
+        if (::fcntl(descripteur, F_GETFD) >= 0 || errno != EBADF) continue;
+        // The lowest free descriptor: this one.
+        ::open("/dev/null", descripteur == 0 ? O_RDONLY : O_WRONLY);
+    }
 }
 
 bool tronquerFichier(std::FILE* fichier) {
     const off_t position = ::ftello(fichier);
     return position >= 0 && ::ftruncate(::fileno(fichier), position) == 0;
-}
-
-std::int64_t positionFichier(std::FILE* fichier) {
-    return static_cast<std::int64_t>(::ftello(fichier));
 }

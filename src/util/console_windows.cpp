@@ -33,9 +33,17 @@ bool sortieEstTerminal() {
     return ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
 }
 
+bool erreurEstTerminal() {
+    DWORD mode = 0;
+    return ::GetConsoleMode(::GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
+}
+
 JeuConsole jeuConsole() {
     switch (::GetConsoleOutputCP()) {
         case 1252:
+            return JeuConsole::Windows1252;
+        case 28591:
+        case 28605:
             return JeuConsole::Latin1;
         case 65001:
             return JeuConsole::Utf8;
@@ -44,13 +52,11 @@ JeuConsole jeuConsole() {
     }
 }
 
-void ignorerSortieFermee() {}  // no signal there: the write fails
+// No signal there: the write fails. A program started without a console's handles has
+// descriptors the C library leaves unused.
+void preparerProcessus() {}
 
 bool tronquerFichier(std::FILE* fichier) {
     const __int64 position = ::_ftelli64(fichier);
     return position >= 0 && ::_chsize_s(::_fileno(fichier), position) == 0;
-}
-
-std::int64_t positionFichier(std::FILE* fichier) {
-    return static_cast<std::int64_t>(::_ftelli64(fichier));
 }

@@ -95,7 +95,25 @@ std::string_view eAiguConsole() {
     if (!sortieEstTerminal()) return "\x82";
     const JeuConsole jeu = jeuConsole();
     if (jeu == JeuConsole::Utf8) return "\xC3\xA9";
-    return jeu == JeuConsole::Latin1 ? "\xE9" : "\x82";
+    return jeu == JeuConsole::Latin1 || jeu == JeuConsole::Windows1252 ? "\xE9" : "\x82";
+}
+
+namespace {
+
+bool c1(bool terminal) {
+    if (!terminal) return false;
+    const JeuConsole jeu = jeuConsole();
+    return jeu == JeuConsole::Utf8 || jeu == JeuConsole::Latin1;
+}
+
+}  // namespace
+
+bool c1Sortie() {
+    return c1(sortieEstTerminal());
+}
+
+bool c1Erreur() {
+    return c1(erreurEstTerminal());
 }
 
 void effacerEcran() {

@@ -36,5 +36,11 @@ char majuscule(char c);
 // a pipe or a file, the store's byte 0x82, which scripts and stored logs may rely on.
 std::string_view eAiguConsole();
 
+// Whether standard output, or standard error, shows bytes 0x80 to 0x9F as controls: a
+// terminal whose charset has no letters there (UTF-8, Latin-1), which a sales file must not
+// steer.
+bool c1Sortie();
+bool c1Erreur();
+
 // Writes 25 line feeds, scrolling earlier console text out of view.
 void effacerEcran();

@@ -1,14 +1,8 @@
-// An output file written by a second thread: the program fills one buffer while the other
-// is being written, so that the system's copies of a large invoice file overlap the
-// formatting. The file is opened as an output file stream opens it: in text mode (CR LF line
-// ends on Windows) or in binary mode.
-//
-// Telling the position (tellp) marks it; seeking back (seekp) to the position last told
-// drops everything written since, from the buffers or from the file, which is cut back there:
-// an invoice that cannot be finished is taken back without being held in memory.
-//
-// What precedes the position last told is there for good once it is in the file: another
-// thread may read the file back that far (attendreAcquis) while it is being written.
+// An output file written by a thread of its own: the program fills one buffer while the
+// other is being written, so that the system's copies of a large file overlap the
+// formatting. The file is opened as an output file stream opens it, in text mode (CR LF line
+// ends on Windows) or in binary mode; it may be a pipe or a device as well as a file. Without
+// a thread to be had, it is written by the program's own, buffer by buffer.
 #pragma once
 
 #include <condition_variable>
@@ -20,11 +14,14 @@
 #include <thread>
 #include <vector>
 
-class TamponEcrivain : public std::streambuf {
+class Ecrivain : public std::streambuf {
   public:
     // taille: the size of each of the two buffers (tests shrink it).
-    explicit TamponEcrivain(std::size_t taille = 1 << 20);
-    ~TamponEcrivain() override;
+    explicit Ecrivain(std::size_t taille = 1 << 20);
+    // Closes the file, joining the thread, on every path.
+    ~Ecrivain() override;
+    Ecrivain(const Ecrivain&) = delete;
+    Ecrivain& operator=(const Ecrivain&) = delete;
 
     // Creates or empties nom for writing; false when it cannot be.
     bool ouvrir(const std::string& nom, bool binaire = false);
@@ -33,41 +30,53 @@ class TamponEcrivain : public std::streambuf {
     // failed. Once one has failed, nothing more is written.
     bool fermer();
 
-    // From another thread: waits until the file holds for good more than its first deja
-    // bytes, or is closed, and returns how many it holds for good (deja: no more to come).
-    // Bytes of the file, CR LF line ends included; a write that failed gives no more.
-    std::uint64_t attendreAcquis(std::uint64_t deja);
-
   protected:
+    static constexpr std::size_t aucune = static_cast<std::size_t>(-1);
+
     int_type overflow(int_type c) override;
     std::streamsize xsputn(const char* texte, std::streamsize n) override;
-    pos_type seekoff(off_type decalage, std::ios_base::seekdir depart,
-                     std::ios_base::openmode mode) override;
-    pos_type seekpos(pos_type position, std::ios_base::openmode mode) override;
+
+    // Told, on the program's thread, each buffer about to be handed over, with the place of
+    // its first byte among all the bytes given since the file was opened; returns the offset
+    // in it whose place in the file the writer is to note (aucune: none).
+    virtual std::size_t remettre(const char* /*octets*/, std::size_t /*n*/,
+                                 std::uint64_t /*debut*/) {
+        return aucune;
+    }
+
+    // Hands the buffer filled to the writer and goes on in the other one.
+    void passer();
+
+    // Waits until everything handed over is written: the file is then the caller's until
+    // the next write.
+    void attendre();
+
+    // After attendre: the file, where the last byte noted fell in it (false: none could be
+    // noted, as on a pipe), and whether a write failed.
+    std::FILE* fichier() const { return fichier_; }
+    bool positionNotee(std::fpos_t& position) const;
+    bool echoue() const { return echec_; }
+    void echouer() { echec_ = true; }
+
+    // The place of the current buffer's first byte; moved back by a take-back.
+    std::uint64_t debutCourant() const { return debutCourant_; }
+    void recommencerA(std::uint64_t position, std::size_t dansTampon);
 
   private:
-    void passer();
+    void ecrireTampon(const char* octets, std::size_t taille, std::size_t noter);
     void ecrire();
 
     std::FILE* fichier_ = nullptr;
     std::vector<char> tampons_[2];
     int courant_ = 0;
-    std::thread ecrivain_;
+    std::thread ecrivain_;  // none: the program's own thread writes
     std::mutex verrou_;
     std::condition_variable signal_;
     std::size_t aEcrire_ = 0;  // bytes of the other buffer handed over; 0: the writer waits
+    std::size_t noterAEcrire_ = aucune;
     bool fini_ = false;
     bool echec_ = false;
-    // Positions count the bytes given to the buffer since the file was opened.
-    std::uint64_t debutCourant_ = 0;  // the position of the current buffer's first byte
-    std::uint64_t marque_ = 0;        // the position last told
-    // Where the mark is in the buffer handed over (aucuneMarque: elsewhere), and where the
-    // writer found it in the file, for marqueFichierDe_.
-    static constexpr std::size_t aucuneMarque = static_cast<std::size_t>(-1);
-    std::size_t marqueAEcrire_ = aucuneMarque;
-    std::fpos_t marqueFichier_{};
-    std::uint64_t marqueFichierDe_ = static_cast<std::uint64_t>(-1);
-    bool marqueApres_ = false;  // the mark follows the whole buffer handed over
-    std::uint64_t acquis_ = 0;  // bytes of the file there for good
-    bool clos_ = false;
+    std::uint64_t debutCourant_ = 0;
+    bool note_ = false;
+    std::fpos_t positionNotee_{};
 };
