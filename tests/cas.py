@@ -228,8 +228,15 @@ def tube_ferme():  # a pipe nobody reads: every write to it fails
     return ecriture
 
 
+LIMITES, FERMES = {"taille": 1 << 28}, []  # a case's limits; the descriptors it closes
+
+
 def limiter():  # a runaway program must not fill the disk: files stop at 256 MB
-    resource.setrlimit(resource.RLIMIT_FSIZE, (1 << 28, 1 << 28))
+    resource.setrlimit(resource.RLIMIT_FSIZE, (LIMITES["taille"],) * 2)
+    if "fichiers" in LIMITES:
+        resource.setrlimit(resource.RLIMIT_NOFILE, (LIMITES["fichiers"],) * 2)
+    for descripteur in FERMES:
+        os.close(descripteur)
 
 
 def main(programme, chemin, fin_de_ligne=b"\n"):
@@ -249,7 +256,8 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
     for titre, lignes in zip(sections[1::2], sections[2::2]):
         lignes = lignes.split("\n")[:-1]
         verbe, _, reste = titre.partition(" ")
-        nom, _, source = reste.partition(" < ")
+        nom, _, source = (" " + reste).partition(" < ")
+        nom = nom[1:]
         nom, _, cible = nom.partition(" -> ")
         chemin_source = os.path.join(os.path.dirname(chemin), source)
         contenu = open(chemin_source, "rb").read() if source else corps(lignes)
@@ -263,13 +271,22 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
             commande = programme + shlex.split(reste)
         elif verbe == "entree":
             mode, entree = reste, lignes
+        elif verbe == "vers" and nom.split()[1] == "ferme":  # closed when the program starts
+            FERMES.append({"console": 1, "erreurs": 2}[nom.split()[0]])
         elif verbe == "vers":  # standard output or error a file, such as /dev/full
             flux[nom.split()[0]] = (tube_ferme() if nom.split()[1] == "tube-ferme" else
                                     open(nom.split()[1], "wb"))
+        elif verbe == "limite":  # a file size limit (bytes) or a number of descriptors
+            LIMITES[reste.split()[0]] = int(reste.split()[1])
+        elif verbe == "echec-thread":  # the Nth thread the program starts cannot start
+            if not os.environ.get("FACTURATION_ECHEC_THREAD") or fin_de_ligne != b"\n":
+                sys.exit(77)  # under the sanitizers, or Wine, nothing is preloaded
+            variables.update(LD_PRELOAD=os.environ["FACTURATION_ECHEC_THREAD"],
+                             FACTURATION_ECHEC_THREAD_N=reste)
         elif verbe == "environnement":  # VAR=VALUE sets, VAR alone unsets
             variables.update((v.split("=", 1) + [None])[:2] for v in shlex.split(reste))
         else:
-            attendus[verbe if verbe in ("statut", "memoire") else titre] = (
+            attendus[verbe if verbe in ("statut", "memoire") else titre.partition(" < ")[0]] = (
                 reste.encode() if verbe in ("statut", "memoire") else contenu)
     if (mode == "terminal" or "posix" in attendus) and fin_de_ligne != b"\n":
         sys.exit(77)

@@ -52,9 +52,11 @@ bool facturerDate(std::ifstream& entree, EcrivainFacture& sortie, const std::str
     ResultatJour jour;
     {
         std::optional<PdfSimultane> rendu;  // its buffers only when a PDF is asked for
-        if (formats.pdf)
-            pdf.ouvert = rendu.emplace().commencer(fichierPdf, bareme.magasin.identite.nom);
-        texte.ouvert = sortie.ouvrir(fichierFacture, pdf.ouvert ? &rendu->texte() : nullptr);
+        if (formats.pdf) rendu.emplace();
+        texte.ouvert = sortie.ouvrir(fichierFacture, rendu ? &rendu->texte() : nullptr);
+        // Nobody reads the text for a PDF that cannot be created: it is not kept for it.
+        pdf.ouvert =
+            texte.ouvert && rendu && rendu->commencer(fichierPdf, bareme.magasin.identite.nom);
         if (texte.ouvert) {
             // The journal is a small file: small buffers are enough. Binary: the same bytes
             // on every platform.
