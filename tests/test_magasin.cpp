@@ -236,7 +236,7 @@ TEST(Centimes, prixCommeUnDoubleArrondi) {
         prix += std::to_string(hasard() % (i % 2 == 0 ? 1000 : 2000000));
         if (i % 5 != 0) prix += "." + std::to_string(hasard() % 1000).substr(0, i % 4);
         std::stringbuf texte(prix + " ");
-        Lecteur lecteur = ouvrirLecteur(texte);
+        Lecteur lecteur = ouvrirLecteur(texte, 16);
         long long centimes = 0;
         const double attendu = std::strtod(prix.c_str(), nullptr) * 100.0;
         const bool lisible = std::fabs(attendu) < 1e8 && std::llabs(std::llround(attendu)) < 1e8;

@@ -17,11 +17,13 @@ void imprimerLot(std::ostream& flux, const std::string& dateFact, const LotJourn
         debut += f.longueurPrenom + f.longueurNom;
         std::visit(
             [&](const auto& facture) {
-                ecrireLigneJournal(flux, dateFact, f.noFacture, f.noClient, prenom, nom,
-                                   nomCategorie(f.categorie), facture.nbArticleFacture,
-                                   avantRabais(facture), facture.rabaisFacture,
-                                   facture.sousTotalFacture, facture.tps, facture.tvq,
-                                   facture.totalFacture);
+                using Montant = decltype(facture.totalFacture);
+                ecrireLigneJournal(
+                    flux,
+                    EnregistrementJournal<Montant>{
+                        dateFact, f.noFacture, f.noClient, prenom, nom, nomCategorie(f.categorie),
+                        facture.nbArticleFacture, avantRabais(facture), facture.rabaisFacture,
+                        facture.sousTotalFacture, facture.tps, facture.tvq, facture.totalFacture});
             },
             f.facture);
     }

@@ -79,26 +79,24 @@ void ajouterMontantCsv(Bloc& bloc, Montant valeur, std::string_view fin) {
 std::vector<char> memoireJournal;
 
 template <class Montant>
-void ecrireLigne(std::ostream& flux, std::string_view dateFact, long long noFacture, int noClient,
-                 std::string_view prenom, std::string_view nom, std::string_view categorie,
-                 long long nbArticles, Montant avantRabais, Montant rabais, Montant sousTotal,
-                 Montant tps, Montant tvq, Montant total) {
+void ecrireLigne(std::ostream& flux, const EnregistrementJournal<Montant>& ligne) {
     Bloc bloc = commencerBloc(
-        memoireJournal, placeTexte(dateFact.size()) + placeTexte(prenom.size()) +
-                            placeTexte(nom.size()) + categorie.size() +
+        memoireJournal, placeTexte(ligne.dateFact.size()) + placeTexte(ligne.prenom.size()) +
+                            placeTexte(ligne.nom.size()) + ligne.categorie.size() +
                             nombresLigne * tailleNombre + champsLigne + finEnregistrement.size());
-    ajouterTexteCsv(bloc, dateFact);
-    ajouterEntierCsv(bloc, noFacture);
-    ajouterEntierCsv(bloc, noClient);
-    ajouterTexteCsv(bloc, prenom);
-    ajouterTexteCsv(bloc, nom);
-    ajouterTexte(bloc, categorie);
+    ajouterTexteCsv(bloc, ligne.dateFact);
+    ajouterEntierCsv(bloc, ligne.noFacture);
+    ajouterEntierCsv(bloc, ligne.noClient);
+    ajouterTexteCsv(bloc, ligne.prenom);
+    ajouterTexteCsv(bloc, ligne.nom);
+    ajouterTexte(bloc, ligne.categorie);
     ajouterTexte(bloc, separateur);
-    ajouterEntierCsv(bloc, nbArticles);
-    for (const Montant montant : {avantRabais, rabais, sousTotal, tps, tvq}) {
+    ajouterEntierCsv(bloc, ligne.nbArticles);
+    for (const Montant montant :
+         {ligne.avantRabais, ligne.rabais, ligne.sousTotal, ligne.tps, ligne.tvq}) {
         ajouterMontantCsv(bloc, montant, separateur);
     }
-    ajouterMontantCsv(bloc, total, finEnregistrement);
+    ajouterMontantCsv(bloc, ligne.total, finEnregistrement);
     ecrireBloc(flux, bloc, Cadrage::Gauche);
 }
 
@@ -108,19 +106,10 @@ void ecrireEnteteJournal(std::ostream& flux) {
     flux.write(entete.data(), static_cast<std::streamsize>(entete.size()));
 }
 
-void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long noFacture,
-                        int noClient, std::string_view prenom, std::string_view nom,
-                        std::string_view categorie, long long nbArticles, float avantRabais,
-                        float rabais, float sousTotal, float tps, float tvq, float total) {
-    ecrireLigne(flux, dateFact, noFacture, noClient, prenom, nom, categorie, nbArticles,
-                avantRabais, rabais, sousTotal, tps, tvq, total);
+void ecrireLigneJournal(std::ostream& flux, const EnregistrementJournal<float>& ligne) {
+    ecrireLigne(flux, ligne);
 }
 
-void ecrireLigneJournal(std::ostream& flux, std::string_view dateFact, long long noFacture,
-                        int noClient, std::string_view prenom, std::string_view nom,
-                        std::string_view categorie, long long nbArticles, Centimes avantRabais,
-                        Centimes rabais, Centimes sousTotal, Centimes tps, Centimes tvq,
-                        Centimes total) {
-    ecrireLigne(flux, dateFact, noFacture, noClient, prenom, nom, categorie, nbArticles,
-                avantRabais, rabais, sousTotal, tps, tvq, total);
+void ecrireLigneJournal(std::ostream& flux, const EnregistrementJournal<Centimes>& ligne) {
+    ecrireLigne(flux, ligne);
 }
