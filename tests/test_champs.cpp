@@ -74,8 +74,8 @@ TEST(Champs, centimesDeToutesTailles) {
     EXPECT_EQ(texte(-5, 6), " -0.05");
     const Centimes milliard = 1000000000000000000LL;
     EXPECT_EQ(texte(milliard * milliard + 7, 0), "1" + std::string(34, '0') + ".07");
-    const Centimes plusPetit = -(milliard * milliard * 170) - 141183460469231731LL * milliard -
-                               687303715884105728LL;
+    const Centimes plusPetit =
+        -(milliard * milliard * 170) - 141183460469231731LL * milliard - 687303715884105728LL;
     EXPECT_EQ(texte(plusPetit, 0), "-1701411834604692317316873037158841057.28");
     for (int quarts = -40000; quarts < (1 << 24); quarts += 997) {  // exact floats
         const auto reel = static_cast<float>(quarts) / 4.0f;
@@ -89,7 +89,8 @@ TEST(Champs, centimesDeToutesTailles) {
     std::ostringstream propre, regle;
     ecrireEnteteFacture(propre, 0, "28-02-2012", 101, "Jeanne", "Exemple");
     ecrirePiedFacture(propre, 67.534f, 4.05204f, 5.36895f, 76.95499f, 3, 11.946f);
-    ecrireEnteteFacture(regle, Identite{}, 0, "28-02-2012", 101, "Jeanne", "Exemple");
-    ecrirePiedFacture(regle, TextesPied{}, 67.534f, 4.05204f, 5.36895f, 76.95499f, 3, 11.946f);
+    const TextesFacture textes = preparerTextes(Identite{});
+    ecrireEnteteFacture(regle, textes, 0, "28-02-2012", 101, "Jeanne", "Exemple");
+    ecrirePiedFacture(regle, textes, 67.534f, 4.05204f, 5.36895f, 76.95499f, 3, 11.946f);
     EXPECT_EQ(propre.str(), regle.str());
 }

@@ -50,15 +50,14 @@ void calculerTaxes(Facture& facture, const Bareme& /*bareme*/) {
 template <class FactureJour, class Totaux>
 bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journal,
                     const Client& client, const std::string& dateFact, const Bareme& bareme,
-                    const TextesPied& textes, Totaux& totaux, Arret& arret) {
+                    const TextesFacture& textes, Totaux& totaux, Arret& arret) {
     const CategorieClient categorie = categorieClient(texte(entree, client.type));
     const std::string_view prenom = texte(entree, client.prenom);
     const std::string_view nom = texte(entree, client.nom);
     const bool avecJournal = journal.flux != nullptr;
     if (avecJournal) noterNoms(journal, prenom, nom);
     FactureJour facture;
-    ecrireEnteteFacture(sortie, bareme.magasin.identite, totaux.nbFactures, dateFact,
-                        client.noClient, prenom, nom);
+    ecrireEnteteFacture(sortie, textes, totaux.nbFactures, dateFact, client.noClient, prenom, nom);
     Article article;
     for (int i = 0; i < client.nbArticle; ++i) {
         if (!lireArticle(entree, article, arret, enCentimes<FactureJour>)) return false;
@@ -102,12 +101,11 @@ long long facturerClients(Lecteur& lecteur, std::ostream& sortie, JournalDiffere
                           const Canaux& alertes, const std::string& fichierVente,
                           const std::string& dateFact, const Bareme& bareme, Client& client,
                           Lecture& lecture) {
-    TextesPied textes;
-    textes.merci = bareme.magasin.identite.merci;
-    if (bareme.periode != nullptr) {
-        textes.libelleTps = bareme.periode->libelleTps;
-        textes.libelleTvq = bareme.periode->libelleTvq;
-    }
+    const Identite& identite = bareme.magasin.identite;
+    const TextesFacture textes =
+        bareme.periode != nullptr
+            ? preparerTextes(identite, bareme.periode->libelleTps, bareme.periode->libelleTvq)
+            : preparerTextes(identite);
     Totaux totaux;
     Arret arret;
     while (lecture == Lecture::Lu) {

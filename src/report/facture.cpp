@@ -98,16 +98,20 @@ void ecrireLigne(std::ostream& flux, int noArticle, std::string_view description
 }
 
 template <class Montant>
-void ecrirePied(std::ostream& flux, const TextesPied& textes, Montant sousTotalFacture,
+void ecrirePied(std::ostream& flux, const TextesFacture& textes, Montant sousTotalFacture,
                 Montant tps, Montant tvq, Montant totalFacture, long long nbArticleFacture,
                 Montant rabaisFacture, bool epargne) {
     Bloc texte =
         commencerBloc(memoirePied, capacite(lignesPied, nombresPied) + textes.libelleTps.size() +
-                                       textes.libelleTvq.size());
+                                       textes.libelleTvq.size() + textes.finPied.size());
     ajouterTexte(texte, "\n");
     ajouterTotal(texte, "sous-total : ", largeurLibelle, sousTotalFacture, largeurTotal, "$\n");
-    ajouterTotal(texte, textes.libelleTps, largeurLibelle, tps, largeurTotal, "$\n");
-    ajouterTotal(texte, textes.libelleTvq, largeurLibelle, tvq, largeurTotal, "$\n");
+    ajouterTexte(texte, textes.libelleTps);
+    ajouterMontant(texte, tps, largeurTotal);
+    ajouterTexte(texte, "$\n");
+    ajouterTexte(texte, textes.libelleTvq);
+    ajouterMontant(texte, tvq, largeurTotal);
+    ajouterTexte(texte, "$\n");
     ajouterTotal(texte, "total : ", largeurLibelle, totalFacture, largeurTotal, "$\n\n");
     ajouterTexte(texte, " Nb. d'article sur la facture : ");
     ajouterEntier(texte, nbArticleFacture, 4, Cadrage::Droite);
@@ -117,57 +121,64 @@ void ecrirePied(std::ostream& flux, const TextesPied& textes, Montant sousTotalF
         ajouterTexte(texte, "$");
     }
     ajouterTexte(texte, "\n");
-    ajouterTexte(texte, regle);
-    // Centred as the program's own line was, in a field of 57 that counted its line end.
-    const std::size_t marge =
-        textes.merci.size() < largeurMerci ? (largeurMerci - textes.merci.size()) / 2 : 0;
-    ajouterBlancs(texte, marge);
-    ajouterTexte(texte, textes.merci);
-    ajouterTexte(texte, "\n");
-    ajouterTexte(texte, regle);
-    ajouterTexte(texte, "\f\n\n");
+    ajouterTexte(texte, textes.finPied);
     ecrireBloc(flux, texte, Cadrage::Droite);
 }
 
-const Identite identiteProgramme;
+// A text filled with blanks to a field, as ajouterChamp writes it.
+std::string champ(std::string_view valeur, int largeur, Cadrage cadrage) {
+    std::vector<char> memoire;
+    Bloc bloc = commencerBloc(memoire, valeur.size() + static_cast<std::size_t>(largeur));
+    ajouterChamp(bloc, valeur, largeur, cadrage);
+    return std::string(bloc.debut, bloc.fin);
+}
+
+const TextesFacture textesProgramme = preparerTextes(Identite{});
 
 }  // namespace
 
-void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_view dateFact,
-                         int noClient, std::string_view prenom, std::string_view nom) {
-    ecrireEnteteFacture(flux, identiteProgramme, noFacture, dateFact, noClient, prenom, nom);
+TextesFacture preparerTextes(const Identite& magasin, std::string_view libelleTps,
+                             std::string_view libelleTvq) {
+    TextesFacture textes;
+    textes.nom = champ(magasin.nom, largeurNom, Cadrage::Gauche);
+    textes.adresse = champ(magasin.adresse.front(), largeurAdresse, Cadrage::Gauche);
+    for (std::size_t i = 1; i < magasin.adresse.size(); ++i) {
+        textes.suiteEntete += magasin.adresse[i] + "\n";
+    }
+    if (!magasin.noTps.empty()) textes.suiteEntete += "No TPS : " + magasin.noTps + "\n";
+    if (!magasin.noTvq.empty()) textes.suiteEntete += "No TVQ : " + magasin.noTvq + "\n";
+    textes.suiteEntete +=
+        "-------------------------------------------------------------------------------\n";
+    textes.libelleTps = champ(libelleTps, largeurLibelle, Cadrage::Droite);
+    textes.libelleTvq = champ(libelleTvq, largeurLibelle, Cadrage::Droite);
+    // Centred as the program's own line was, in a field of 57 that counted its line end.
+    const std::size_t marge =
+        magasin.merci.size() < largeurMerci ? (largeurMerci - magasin.merci.size()) / 2 : 0;
+    textes.finPied = std::string(regle) + std::string(marge, ' ') + magasin.merci + "\n" +
+                     std::string(regle) + "\f\n\n";
+    return textes;
 }
 
-void ecrireEnteteFacture(std::ostream& flux, const Identite& magasin, long long noFacture,
+void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_view dateFact,
+                         int noClient, std::string_view prenom, std::string_view nom) {
+    ecrireEnteteFacture(flux, textesProgramme, noFacture, dateFact, noClient, prenom, nom);
+}
+
+void ecrireEnteteFacture(std::ostream& flux, const TextesFacture& magasin, long long noFacture,
                          std::string_view dateFact, int noClient, std::string_view prenom,
                          std::string_view nom) {
-    const std::size_t lignes = lignesEntete + magasin.adresse.size() + 2;
-    Bloc texte = commencerBloc(memoireEntete, capacite(lignes, nombresEntete) + dateFact.size() +
-                                                  prenom.size() + nom.size());
-    ajouterChamp(texte, magasin.nom, largeurNom, Cadrage::Gauche);
+    Bloc texte =
+        commencerBloc(memoireEntete, capacite(lignesEntete, nombresEntete) + magasin.nom.size() +
+                                         magasin.adresse.size() + magasin.suiteEntete.size() +
+                                         dateFact.size() + prenom.size() + nom.size());
+    ajouterTexte(texte, magasin.nom);
     ajouterChamp(texte, etiquetteNoFacture, largeurNoFacture, Cadrage::Droite);
     ajouterEntier(texte, noFacture, 0, Cadrage::Gauche);
     ajouterTexte(texte, "\n");
-    ajouterChamp(texte, magasin.adresse.front(), largeurAdresse, Cadrage::Gauche);
+    ajouterTexte(texte, magasin.adresse);
     ajouterChamp(texte, dateFact, largeurDate, Cadrage::Droite);
     ajouterTexte(texte, "\n");
-    for (std::size_t i = 1; i < magasin.adresse.size(); ++i) {
-        ajouterTexte(texte, magasin.adresse[i]);
-        ajouterTexte(texte, "\n");
-    }
-    if (!magasin.noTps.empty()) {
-        ajouterTexte(texte, "No TPS : ");
-        ajouterTexte(texte, magasin.noTps);
-        ajouterTexte(texte, "\n");
-    }
-    if (!magasin.noTvq.empty()) {
-        ajouterTexte(texte, "No TVQ : ");
-        ajouterTexte(texte, magasin.noTvq);
-        ajouterTexte(texte, "\n");
-    }
-    ajouterTexte(
-        texte,
-        "-------------------------------------------------------------------------------\n");
+    ajouterTexte(texte, magasin.suiteEntete);
     ajouterTexte(texte, etiquetteClient);
     ajouterEntier(texte, noClient, largeurNoClient, Cadrage::Gauche);
     ajouterTexte(texte, prenom);
@@ -193,19 +204,19 @@ void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string_view desc
 
 void ecrirePiedFacture(std::ostream& flux, float sousTotalFacture, float tps, float tvq,
                        float totalFacture, long long nbArticleFacture, float rabaisFacture) {
-    ecrirePiedFacture(flux, TextesPied{}, sousTotalFacture, tps, tvq, totalFacture,
+    ecrirePiedFacture(flux, textesProgramme, sousTotalFacture, tps, tvq, totalFacture,
                       nbArticleFacture, rabaisFacture);
 }
 
 // Only an exact zero hides the savings: 0.001 saved still prints 0.00.
-void ecrirePiedFacture(std::ostream& flux, const TextesPied& textes, float sousTotalFacture,
+void ecrirePiedFacture(std::ostream& flux, const TextesFacture& textes, float sousTotalFacture,
                        float tps, float tvq, float totalFacture, long long nbArticleFacture,
                        float rabaisFacture) {
     ecrirePied(flux, textes, sousTotalFacture, tps, tvq, totalFacture, nbArticleFacture,
                rabaisFacture, rabaisFacture != 0.0f);
 }
 
-void ecrirePiedFacture(std::ostream& flux, const TextesPied& textes, Centimes sousTotalFacture,
+void ecrirePiedFacture(std::ostream& flux, const TextesFacture& textes, Centimes sousTotalFacture,
                        Centimes tps, Centimes tvq, Centimes totalFacture,
                        long long nbArticleFacture, Centimes rabaisFacture) {
     ecrirePied(flux, textes, sousTotalFacture, tps, tvq, totalFacture, nbArticleFacture,

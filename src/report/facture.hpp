@@ -29,18 +29,25 @@ struct Identite {
     std::string merci = "Merci d'avoir magasine chez Mo-Tino";
 };
 
-// The footer's texts: the thank-you line and the two taxes' labels.
-struct TextesPied {
-    std::string_view merci = "Merci d'avoir magasine chez Mo-Tino";
-    std::string_view libelleTps = "tps : ";
-    std::string_view libelleTvq = "tvq : ";
+// A day's texts of every invoice, laid out once: the store's heading, its taxes' labels
+// (the program's own: "tps : ", "tvq : ") and its thank-you line, with their blanks.
+struct TextesFacture {
+    std::string nom;          // filled to the invoice number's field
+    std::string adresse;      // the first line, filled to the date's field
+    std::string suiteEntete;  // the further address lines, the numbers, the dashed rule
+    std::string libelleTps;   // filled to the amount's field
+    std::string libelleTvq;
+    std::string finPied;  // the rule, the thank-you line, the rule, the page break
 };
+
+TextesFacture preparerTextes(const Identite& magasin, std::string_view libelleTps = "tps : ",
+                             std::string_view libelleTvq = "tvq : ");
 
 // Store heading, invoice number and date, client, column heading and rule (nine lines for
 // the program's own store; one more for each further address line and registration number).
 void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_view dateFact,
                          int noClient, std::string_view prenom, std::string_view nom);
-void ecrireEnteteFacture(std::ostream& flux, const Identite& magasin, long long noFacture,
+void ecrireEnteteFacture(std::ostream& flux, const TextesFacture& magasin, long long noFacture,
                          std::string_view dateFact, int noClient, std::string_view prenom,
                          std::string_view nom);
 
@@ -55,9 +62,9 @@ void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string_view desc
 // thank-you line, centred, and the page break.
 void ecrirePiedFacture(std::ostream& flux, float sousTotalFacture, float tps, float tvq,
                        float totalFacture, long long nbArticleFacture, float rabaisFacture);
-void ecrirePiedFacture(std::ostream& flux, const TextesPied& textes, float sousTotalFacture,
+void ecrirePiedFacture(std::ostream& flux, const TextesFacture& textes, float sousTotalFacture,
                        float tps, float tvq, float totalFacture, long long nbArticleFacture,
                        float rabaisFacture);
-void ecrirePiedFacture(std::ostream& flux, const TextesPied& textes, Centimes sousTotalFacture,
+void ecrirePiedFacture(std::ostream& flux, const TextesFacture& textes, Centimes sousTotalFacture,
                        Centimes tps, Centimes tvq, Centimes totalFacture,
                        long long nbArticleFacture, Centimes rabaisFacture);
