@@ -276,6 +276,9 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
         elif verbe == "vers":  # standard output or error a file, such as /dev/full
             flux[nom.split()[0]] = (tube_ferme() if nom.split()[1] == "tube-ferme" else
                                     open(nom.split()[1], "wb"))
+        elif verbe == "modifie":  # a file's modification time, in seconds since 1970
+            fichier, secondes = reste.rsplit(" ", 1)
+            os.utime(os.path.join(dossier, fichier), (int(secondes), int(secondes)))
         elif verbe == "limite":  # a file size limit (bytes) or a number of descriptors
             LIMITES[reste.split()[0]] = int(reste.split()[1])
         elif verbe == "echec-thread":  # the Nth thread the program starts cannot start

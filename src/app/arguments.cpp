@@ -40,6 +40,8 @@ Arguments lireArguments(int argc, const char* const argv[]) {
             arguments.csv = true;
         } else if (mot == "-q" || mot == "--quiet") {
             arguments.muet = true;
+        } else if (mot == "--a-jour") {
+            arguments.aJour = true;
         } else if (mot == optionMagasin || mot.rfind(optionMagasin + "=", 0) == 0) {
             const bool colle = mot.size() > optionMagasin.size();
             if (colle) {
@@ -56,7 +58,10 @@ Arguments lireArguments(int argc, const char* const argv[]) {
             if (arguments.action == Action::Erreur) arguments.erreur = "option inconnue : " + mot;
         }
     }
-    if (arguments.action == Action::Dialogue && !arguments.dates.empty()) {
+    if (arguments.action == Action::Dialogue && arguments.aJour) {
+        arguments.action = arguments.dates.empty() ? Action::AJour : Action::Erreur;
+        arguments.erreur = "--a-jour ne prend pas de DATE : il fait les journees en retard";
+    } else if (arguments.action == Action::Dialogue && !arguments.dates.empty()) {
         arguments.action = Action::Dates;
     } else if (arguments.action == Action::Dialogue && arguments.muet) {
         arguments.action = Action::Erreur;
@@ -74,6 +79,8 @@ void ecrireAide(std::ostream& flux) {
             "Sans DATE, demande la date au clavier, puis propose une autre journee.\n"
             "Avec des DATE, fait chaque journee dans l'ordre sans rien demander ; les dates\n"
             "impossibles et les avertissements vont sur la sortie d'erreur.\n"
+            "Avec --a-jour, fait de meme chaque journee du repertoire dont le fichier des\n"
+            "ventes a change depuis ses factures (ou qui n'en a pas), dans l'ordre des dates.\n"
             "\n"
             "      --pdf      ecrit aussi \"facture <DATE>.pdf\", une facture par page\n"
             "      --csv      ecrit aussi \"facture <DATE>.csv\", le journal du comptable\n"
@@ -81,13 +88,17 @@ void ecrireAide(std::ostream& flux) {
             "                 lit les reglages du magasin dans FICHIER plutot que dans\n"
             "                 magasin.toml (nom, adresse, numeros de taxes, rabais, taxes\n"
             "                 de chaque periode) ; sans l'un ni l'autre, ceux du programme\n"
-            "  -q, --quiet    avec des DATE, n'ecrit rien sur la sortie standard\n"
+            "      --a-jour   fait les journees en retard : celles dont \"facture <DATE>.txt\"\n"
+            "                 (avec --pdf, --csv : le PDF, le journal) manque ou est plus\n"
+            "                 ancien que vente<DATE>.txt ; sans DATE\n"
+            "  -q, --quiet    avec des DATE ou --a-jour, n'ecrit rien sur la sortie standard\n"
             "  -h, --help, /? affiche cette aide et termine\n"
             "  -V, --version  affiche la version et termine\n"
             "  --             termine les options (pour une date qui commence par -)\n"
             "\n"
-            "Code de retour avec des DATE : 0 si chaque journee a ete lue jusqu'au bout et\n"
-            "ecrite en entier, 1 sinon, 2 si la ligne de commande est incorrecte.\n";
+            "Code de retour avec des DATE ou --a-jour : 0 si chaque journee a ete lue\n"
+            "jusqu'au bout et ecrite en entier, 1 sinon, 2 si la ligne de commande est\n"
+            "incorrecte ou les reglages du magasin inutilisables.\n";
 }
 
 void ecrireVersion(std::ostream& flux) {

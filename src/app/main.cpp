@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/a_jour.hpp"
 #include "app/arguments.hpp"
 #include "app/magasin.hpp"
 #include "app/rapport.hpp"
@@ -130,7 +131,10 @@ int main(int argc, char* argv[]) {
         erreurs << erreur + "\n";
         return 2;
     }
+    // Nothing due is nothing to do: status 0, nothing written.
+    const std::vector<std::string> dates = arguments.action == Action::AJour
+                                               ? joursEnRetard(".", formats.pdf, formats.csv)
+                                               : arguments.dates;
     return verifierSortie(
-        facturerDates(arguments.dates, entree, sortie, erreurs, formats, arguments.muet, magasin),
-        erreurs);
+        facturerDates(dates, entree, sortie, erreurs, formats, arguments.muet, magasin), erreurs);
 }

@@ -1,0 +1,60 @@
+#include "app/a_jour.hpp"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "app/magasin.hpp"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view prefixeVentes = "vente";
+constexpr std::string_view suffixeVentes = ".txt";
+constexpr std::size_t longueurDate = 10;  // JJ-MM-AAAA
+
+// A file written from the sales file after its last change: there, and not older.
+bool aJour(const fs::path& fichier, fs::file_time_type ventes) {
+    std::error_code code;
+    const fs::file_time_type ecrit = fs::last_write_time(fichier, code);
+    return !code && ecrit >= ventes;
+}
+
+bool enRetard(const fs::path& dossier, const std::string& date, fs::file_time_type ventes,
+              bool pdf, bool csv) {
+    const fs::path texte = dossier / ("facture " + date + ".txt");
+    if (!aJour(texte, ventes)) return true;
+    std::error_code code;
+    const bool avecFactures = fs::file_size(texte, code) > 0 && !code;
+    if (pdf && avecFactures && !aJour(dossier / ("facture " + date + ".pdf"), ventes)) return true;
+    return csv && !aJour(dossier / ("facture " + date + ".csv"), ventes);
+}
+
+}  // namespace
+
+std::vector<std::string> joursEnRetard(const std::string& dossier, bool pdf, bool csv) {
+    std::vector<std::pair<Jour, std::string>> jours;
+    std::error_code code;
+    for (fs::directory_iterator entree(dossier, code), fin; !code && entree != fin;
+         entree.increment(code)) {
+        const std::string nom = entree->path().filename().string();
+        if (nom.size() != prefixeVentes.size() + longueurDate + suffixeVentes.size() ||
+            nom.compare(0, prefixeVentes.size(), prefixeVentes) != 0 ||
+            nom.compare(nom.size() - suffixeVentes.size(), suffixeVentes.size(), suffixeVentes) !=
+                0) {
+            continue;
+        }
+        const std::string date = nom.substr(prefixeVentes.size(), longueurDate);
+        const std::optional<Jour> jour = jourDe(date);
+        std::error_code etat;
+        if (!jour || !entree->is_regular_file(etat)) continue;
+        const fs::file_time_type ventes = fs::last_write_time(entree->path(), etat);
+        if (!etat && enRetard(dossier, date, ventes, pdf, csv)) jours.emplace_back(*jour, date);
+    }
+    std::sort(jours.begin(), jours.end());
+    std::vector<std::string> dates;
+    for (const auto& [jour, date] : jours) dates.push_back(date);
+    return dates;
+}
