@@ -21,7 +21,7 @@ TEST(FichiersJour, chaqueLigneDeLaRegle) {
         {Sorte::Texte, {o, n, n}, {o, n, n}, n, {n, Avis::NonCree, o}},
         // A PDF or journal asked for.
         {Sorte::Pdf, {o, o, o}, {o, o, o}, o, {n, Avis::Aucun, n}},
-        {Sorte::Pdf, {o, o, o}, {o, o, o}, n, {o, Avis::Aucun, n}},  // no invoice, no PDF
+        {Sorte::Pdf, {o, o, o}, {o, o, o}, n, {o, Avis::Aucun, n}},      // no invoice, no PDF
         {Sorte::Journal, {o, o, o}, {o, o, o}, n, {n, Avis::Aucun, n}},  // its header alone
         {Sorte::Journal, {o, o, n}, {o, o, o}, o, {o, Avis::Incomplet, o}},
         {Sorte::Pdf, {o, o, n}, {o, o, o}, n, {o, Avis::Incomplet, o}},

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -93,13 +93,16 @@ TEST(Magasin, chaqueRefusNommeSaLigne) {
          "ligne 3 : \"tps\" doit etre un pourcentage de 0 a moins de 100, a 3 decimales au plus"},
         {"[taxes]\n" + periode, "ligne 1 : \"taxes\" doit etre une liste de tables [[taxes]]"},
         {"taxes = [1]", "ligne 1 : \"taxes\" doit etre une table"},
-        {"[magasin]\nmerci = \"\\u007F\"", "ligne 2 : \"merci\" contient un caractere de controle"},
-        {"[magasin]\nmerci = \"\\u0080\"", "ligne 2 : \"merci\" contient un caractere de controle"},
+        {"[magasin]\nmerci = \"\\u007F\"",
+         "ligne 2 : \"merci\" contient un caractere de controle"},
+        {"[magasin]\nmerci = \"\\u0080\"",
+         "ligne 2 : \"merci\" contient un caractere de controle"},
         {"[magasin]\nnom = \"\\u00A1\"\nmerci = 1",
          "ligne 3 : \"merci\" doit etre un texte entre guillemets"},
         {"[magasin]\nadresse = \"rue\"",
          "ligne 2 : \"adresse\" doit etre une liste de 1 a 5 lignes entre crochets"},
-        {"[magasin]\nno_tps = 123456789", "ligne 2 : \"no_tps\" doit etre un texte entre guillemets"},
+        {"[magasin]\nno_tps = 123456789",
+         "ligne 2 : \"no_tps\" doit etre un texte entre guillemets"},
         {"rabais = 1", "ligne 1 : \"rabais\" doit etre une table"},
         {"[rabais]\nvip = { selection = -1 }",
          "ligne 2 : \"rabais.vip.selection\" doit etre un pourcentage entier de 0 a 100"},
@@ -181,10 +184,10 @@ TEST(Magasin, joursDuCalendrier) {
     EXPECT_EQ(jourDe("29-02-2012"), 20120229);
     EXPECT_EQ(jourDe("29-02-2000"), 20000229);
     EXPECT_EQ(jourDe("31-12-9999"), 99991231);
-    for (const char* date : {"29-02-2013", "29-02-1900", "31-04-2013", "00-01-2013", "01-00-2013",
-                             "01-13-2013", "32-01-2013", "01-01-0000", "1-1-2013", "01-01-201a",
-                             "01/01/2013", "01-01/2013", "01-01-20130", "+1-01-2013",
-                             "01-0a-2013"}) {
+    for (const char* date :
+         {"29-02-2013", "29-02-1900", "31-04-2013", "00-01-2013", "01-00-2013", "01-13-2013",
+          "32-01-2013", "01-01-0000", "1-1-2013", "01-01-201a", "01/01/2013", "01-01/2013",
+          "01-01-20130", "+1-01-2013", "01-0a-2013"}) {
         EXPECT_FALSE(jourDe(date)) << date;
     }
 }
