@@ -88,10 +88,18 @@ TEST(Ecrivain, repriseALaMarque) {
                 flux << std::string(repris, 'x');
                 EXPECT_TRUE(flux.seekp(marque)) << taille << " " << repris;
             }
-            flux.seekp(0);  // not the mark: refused
+            flux.seekp(0);  // not the mark: refused, as any other move
             flux.clear();
+            flux.seekp(1, std::ios_base::cur);
+            flux.clear();
+            EXPECT_EQ(tampon.pubseekpos(flux.tellp(), std::ios_base::in), -1);
+            EXPECT_EQ(tampon.pubseekoff(0, std::ios_base::beg, std::ios_base::out), -1);
+            EXPECT_EQ(tampon.pubseekoff(0, std::ios_base::cur, std::ios_base::in), -1);
             flux << "fin";
             EXPECT_TRUE(tampon.fermer());
+            EXPECT_TRUE(tampon.fermer());  // closed already: nothing to do, no mark
+            EXPECT_EQ(tampon.pubseekoff(0, std::ios_base::cur, std::ios_base::out), -1);
+            EXPECT_EQ(tampon.pubseekpos(0, std::ios_base::out), -1);
             EXPECT_EQ(lire(nom), "debut\nmilieu\nfin") << taille << " " << repris;
             EXPECT_EQ(lecteur.fin(), "debut\nmilieu\nfin") << taille << " " << repris;
         }

@@ -198,6 +198,10 @@ TEST(Centimes, arrondisEtSommes) {
     EXPECT_EQ(static_cast<long long>(diviserArrondi(Centimes{-25}, 10)), -3);
     EXPECT_EQ(static_cast<long long>(diviserArrondi(Centimes{24}, 10)), 2);
     EXPECT_EQ(static_cast<long long>(diviserArrondi(Centimes{-26}, 10)), -3);
+    const Centimes enorme = Centimes{1} << 100;  // beyond 64 bits
+    EXPECT_TRUE(diviserArrondi(enorme * 100 + 50, 100) == enorme + 1);
+    EXPECT_TRUE(diviserArrondi(-enorme * 100 - 50, 100) == -enorme - 1);
+    EXPECT_TRUE(diviserArrondi(enorme * 100 + 49, 100) == enorme);
 
     const TableRabais rabais;
     FactureCentimes facture;
@@ -226,6 +230,9 @@ TEST(Centimes, arrondisEtSommes) {
     calculerTaxes(grande, {99999, 99999, true});
     for (int i = 0; i < 1000; ++i) ajouterFacture(jour, grande, CategorieClient::Vip);
     const Centimes ligne = static_cast<Centimes>(INT_MAX) * (prixCentimesMax - 1);
+    FactureCentimes negative;
+    ajouterLigne(negative, rabais, CategorieClient::Vip, -INT_MAX, prixCentimesMax - 1, 's');
+    EXPECT_TRUE(negative.rabaisFacture == diviserArrondi(-ligne * 25, 100));
     EXPECT_TRUE(jour.montantAvantRabais == ligne * 1000 * 1000);
     EXPECT_TRUE(jour.montantTotal > jour.montantAvantRabais);
 }

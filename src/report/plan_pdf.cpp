@@ -21,7 +21,8 @@ std::string_view sansBlancs(std::string_view texte) {
 // Every page's first line is looked at: its first byte is enough for most.
 Entree debutEntree(std::string_view ligne, std::string_view magasin, std::string& titre) {
     if (commencePar(ligne, magasin)) {
-        const std::size_t numero = ligne.find(etiquetteNoFacture);
+        // After the name, which may hold the label's words itself.
+        const std::size_t numero = ligne.find(etiquetteNoFacture, magasin.size());
         if (numero == std::string_view::npos) return Entree::Aucune;
         titre.assign("Facture ")
             .append(sansBlancs(ligne.substr(numero + etiquetteNoFacture.size())));

