@@ -4,15 +4,23 @@
 #include <cstring>
 
 void CanalTexte::donner(const char* octets, std::size_t n) {
-    if (n == 0) return;
     std::unique_lock<std::mutex> verrou(verrou_);
-    signal_.wait(verrou, [this] { return !lecteur_ || enAttente_ < limite_; });
     donnes_ += n;
-    if (!lecteur_) return;  // nobody reads: nothing to keep
-    morceaux_.emplace_back(octets, octets + n);
-    enAttente_ += n;
-    verrou.unlock();
-    signal_.notify_all();
+    while (n > 0) {
+        signal_.wait(verrou, [this] { return !lecteur_ || enAttente_ < anneau_.size(); });
+        if (!lecteur_) return;  // nobody reads: nothing to keep
+        // Into the free room after the bytes waiting, up to the ring's end.
+        const std::size_t fin = (debut_ + enAttente_) % anneau_.size();
+        const std::size_t part = std::min({n, anneau_.size() - enAttente_, anneau_.size() - fin});
+        // One giver, one reader: the reader does not touch this room until it is counted.
+        verrou.unlock();
+        std::memcpy(anneau_.data() + fin, octets, part);
+        verrou.lock();
+        enAttente_ += part;
+        octets += part;
+        n -= part;
+        signal_.notify_all();
+    }
 }
 
 void CanalTexte::finir(const std::string& titre) {
@@ -33,30 +41,21 @@ void CanalTexte::lecteur(bool present) {
     {
         const std::lock_guard<std::mutex> verrou(verrou_);
         lecteur_ = present;
-        if (!present) {
-            morceaux_.clear();
-            enAttente_ = 0;
-        }
+        if (!present) enAttente_ = 0;
     }
     signal_.notify_all();
 }
 
 std::streamsize CanalTexte::xsgetn(char* tampon, std::streamsize n) {
     std::unique_lock<std::mutex> verrou(verrou_);
-    signal_.wait(verrou, [this] { return !morceaux_.empty() || fin_; });
-    std::size_t lus = 0;
-    const auto voulus = static_cast<std::size_t>(n);
-    while (lus < voulus && !morceaux_.empty()) {
-        const std::vector<char>& premier = morceaux_.front();
-        const std::size_t part = std::min(voulus - lus, premier.size() - lusDuPremier_);
-        std::memcpy(tampon + lus, premier.data() + lusDuPremier_, part);
-        lus += part;
-        lusDuPremier_ += part;
-        if (lusDuPremier_ == premier.size()) {
-            morceaux_.pop_front();
-            lusDuPremier_ = 0;
-        }
-    }
+    signal_.wait(verrou, [this] { return enAttente_ > 0 || fin_; });
+    const std::size_t lus =
+        std::min({static_cast<std::size_t>(n), enAttente_, anneau_.size() - debut_});
+    // Nor does the giver touch these bytes until they are no longer counted.
+    verrou.unlock();
+    std::memcpy(tampon, anneau_.data() + debut_, lus);
+    verrou.lock();
+    debut_ = (debut_ + lus) % anneau_.size();
     enAttente_ -= lus;
     verrou.unlock();
     signal_.notify_all();

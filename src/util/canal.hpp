@@ -1,12 +1,12 @@
-// Bytes handed from the thread that makes them to the thread that reads them, a few buffers
-// at most in between: the giver waits while the reader is that far behind. The reader takes
+// Bytes handed from the thread that makes them to the thread that reads them, through a ring
+// of a fixed size: the giver waits while the reader is that far behind, and memory stays
+// that of the ring. The reader takes
 // them as a stream buffer, with sgetn, until the giver has said the end; what comes with the
 // end (a title) is read after it, under the same lock, so that no thread reads it early.
 #pragma once
 
 #include <condition_variable>
 #include <cstdint>
-#include <deque>
 #include <mutex>
 #include <streambuf>
 #include <string>
@@ -14,8 +14,8 @@
 
 class CanalTexte : public std::streambuf {
   public:
-    // limite: the bytes waiting beyond which the giver waits.
-    explicit CanalTexte(std::size_t limite = 4 << 20) : limite_(limite) {}
+    // taille: the ring's, the most bytes waiting.
+    explicit CanalTexte(std::size_t taille = 2 << 20) : anneau_(taille) {}
 
     // The giver's side: copies n bytes in, waiting while the reader is behind (not when it
     // has stopped reading, or never started); then the end, with its title.
@@ -37,12 +37,11 @@ class CanalTexte : public std::streambuf {
   private:
     void lecteur(bool present);
 
-    const std::size_t limite_;
+    std::vector<char> anneau_;
     std::mutex verrou_;
     std::condition_variable signal_;
-    std::deque<std::vector<char>> morceaux_;
-    std::size_t lusDuPremier_ = 0;  // of the first piece, already read
-    std::size_t enAttente_ = 0;     // bytes given and not read
+    std::size_t debut_ = 0;      // where the bytes waiting begin in the ring
+    std::size_t enAttente_ = 0;  // bytes given and not read
     std::uint64_t donnes_ = 0;
     bool lecteur_ = false;
     bool fin_ = false;
