@@ -280,8 +280,9 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
             fichier, secondes = reste.rsplit(" ", 1)
             os.utime(os.path.join(dossier, fichier), (int(secondes), int(secondes)))
         elif verbe == "limite":  # a file size limit (bytes) or a number of descriptors
-            if os.environ.get("FACTURATION_COUVERTURE", "-1") != "-1":
-                sys.exit(77)  # the coverage counts are files too
+            if os.environ.get("FACTURATION_SANS_LIMITES"):
+                sys.exit(77)  # a coverage build's counts are files too; the sanitizers'
+                # runtime needs descriptors
             LIMITES[reste.split()[0]] = int(reste.split()[1])
         elif verbe == "echec-thread":  # the Nth thread the program starts cannot start
             if not os.environ.get("FACTURATION_ECHEC_THREAD") or fin_de_ligne != b"\n":
