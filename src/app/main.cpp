@@ -39,13 +39,14 @@ bool autreRapport() {
 }
 
 // The operator's dialogue, everything on standard output; ends with status 0. Settings that
-// cannot be used (erreur) are shown before the closing pause, and end it with status 2: the
-// operator who double-clicked the program reads why before its window closes.
+// cannot be used (erreur) are told on standard error, as on the command line, then comes the
+// closing pause, and status 2: the operator who double-clicked the program reads why in its
+// window before it closes.
 int dialoguer(std::ifstream& entree, EcrivainFacture& sortie, Formats formats,
-              const Magasin& magasin, const std::string& erreur) {
+              const Magasin& magasin, const std::string& erreur, std::ostream& erreurs) {
     brancherConsole();
     if (!erreur.empty()) {
-        std::cout << erreur << std::endl;
+        erreurs << erreur + "\n" << std::flush;
         attendreEntree();
         return 2;
     }
@@ -125,7 +126,7 @@ int main(int argc, char* argv[]) {
     EcrivainFacture sortie;
     const Formats formats{arguments.pdf, arguments.csv};
     if (arguments.action == Action::Dialogue) {
-        return dialoguer(entree, sortie, formats, magasin, erreur);
+        return dialoguer(entree, sortie, formats, magasin, erreur, erreurs);
     }
     if (!erreur.empty()) {
         erreurs << erreur + "\n";
