@@ -45,11 +45,5 @@ void ajouterFacture(TotauxJourCentimes& totaux, const FactureCentimes& facture,
     totaux.montantRabais += facture.rabaisFacture;
     totaux.montantTaxes += facture.tps + facture.tvq;
     totaux.montantTotal += facture.totalFacture;
-    if (categorie == CategorieClient::Membre) {
-        totaux.nbMembre += 1;
-    } else if (categorie == CategorieClient::Vip) {
-        totaux.nbVip += 1;
-    } else {
-        totaux.nbNonMembre += 1;
-    }
+    compterClient(totaux, categorie);
 }

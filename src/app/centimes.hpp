@@ -18,14 +18,7 @@ struct TauxTaxes {
     bool tvqSurTps = false;
 };
 
-struct FactureCentimes {
-    Centimes sousTotalFacture = 0;  // after discounts, before taxes
-    Centimes rabaisFacture = 0;     // what the client saved
-    long long nbArticleFacture = 0;
-    Centimes tps = 0;
-    Centimes tvq = 0;
-    Centimes totalFacture = 0;
-};
+using FactureCentimes = FactureEn<Centimes>;
 
 struct LigneCentimes {
     int tauxRabais = 0;  // percent
@@ -34,17 +27,7 @@ struct LigneCentimes {
 };
 
 // The day's totals: the sums of the invoices' printed amounts.
-struct TotauxJourCentimes {
-    long long nbFactures = 0;
-    long long nbArticles = 0;
-    Centimes montantAvantRabais = 0;
-    Centimes montantRabais = 0;
-    Centimes montantTaxes = 0;
-    Centimes montantTotal = 0;
-    long long nbMembre = 0;
-    long long nbVip = 0;
-    long long nbNonMembre = 0;
-};
+using TotauxJourCentimes = TotauxJourEn<Centimes>;
 
 // numerateur / diviseur (positive), rounded to the nearest integer, a half away from zero.
 // Inline, so that a constant divisor costs no division.

@@ -68,11 +68,5 @@ void ajouterFacture(TotauxJour& totaux, const Facture& facture, CategorieClient 
         (enDouble(totaux.montantTaxes) + enDouble(facture.tps)) + enDouble(facture.tvq));
     totaux.montantTotal =
         static_cast<float>(enDouble(totaux.montantTotal) + enDouble(facture.totalFacture));
-    if (categorie == CategorieClient::Membre) {
-        totaux.nbMembre += 1;
-    } else if (categorie == CategorieClient::Vip) {
-        totaux.nbVip += 1;
-    } else {
-        totaux.nbNonMembre += 1;
-    }
+    compterClient(totaux, categorie);
 }

@@ -22,28 +22,45 @@ struct TableRabais {
     TauxCategorie nonMembre{5, 0};
 };
 
-// Counts are kept in 64 bits: a day's sum of 32-bit quantities can pass 2^31.
-struct TotauxJour {
+// The day's totals, in floats here or in exact cents (centimes.hpp). Counts are kept in 64
+// bits: a day's sum of 32-bit quantities can pass 2^31.
+template <class Montant>
+struct TotauxJourEn {
     long long nbFactures = 0;
     long long nbArticles = 0;
-    float montantAvantRabais = 0.0f;
-    float montantRabais = 0.0f;
-    float montantTaxes = 0.0f;
-    float montantTotal = 0.0f;
+    Montant montantAvantRabais{};
+    Montant montantRabais{};
+    Montant montantTaxes{};
+    Montant montantTotal{};
     long long nbMembre = 0;
     long long nbVip = 0;
     long long nbNonMembre = 0;
 };
+using TotauxJour = TotauxJourEn<float>;
 
 // The figures of the invoice being written, zero at the start of each client.
-struct Facture {
-    float sousTotalFacture = 0.0f;  // after discounts, before taxes
-    float rabaisFacture = 0.0f;     // what the client saved
+template <class Montant>
+struct FactureEn {
+    Montant sousTotalFacture{};  // after discounts, before taxes
+    Montant rabaisFacture{};     // what the client saved
     long long nbArticleFacture = 0;
-    float tps = 0.0f;
-    float tvq = 0.0f;
-    float totalFacture = 0.0f;
+    Montant tps{};
+    Montant tvq{};
+    Montant totalFacture{};
 };
+using Facture = FactureEn<float>;
+
+// Counts a finished invoice's client in its category.
+template <class Montant>
+void compterClient(TotauxJourEn<Montant>& totaux, CategorieClient categorie) {
+    if (categorie == CategorieClient::Membre) {
+        totaux.nbMembre += 1;
+    } else if (categorie == CategorieClient::Vip) {
+        totaux.nbVip += 1;
+    } else {
+        totaux.nbNonMembre += 1;
+    }
+}
 
 struct LigneCalculee {
     float tauxRabais = 0.0f;  // percent
