@@ -97,7 +97,9 @@ def lancer(commande, dossier, mode, donnees, environnement, console=subprocess.P
 def facture_seule(programme, ventes):  # the invoice file of this sales file, done alone
     with tempfile.TemporaryDirectory() as seul:
         shutil.copy(ventes, os.path.join(seul, "vente-seul.txt"))
-        lancer(programme, seul, "tube", b"-seul\nN\n\n", None)
+        _, erreurs, statut = lancer(programme, seul, "tube", b"-seul\nN\n\n", None)
+        if not os.path.exists(os.path.join(seul, "facture -seul.txt")):  # say why
+            sys.exit("%s alone wrote no invoice file (status %d): %r" % (ventes, statut, erreurs))
         return open(os.path.join(seul, "facture -seul.txt"), "rb").read()
 
 
