@@ -15,6 +15,8 @@ TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : 
 # the top; columns of 5.88 pt from the left margin, a line too wide squeezed into 468 pt.
 LIGNES_PAR_PAGE, PREMIERE_LIGNE, INTERLIGNE = 54, 82, 12
 MARGE, COLONNE, LARGEUR_UTILE = 72, 5.88, 468
+# Long enough for the largest case on a loaded machine under coverage counters; a hang still ends.
+DELAI = 60
 ECHAPPES = {"n": "\n", "t": "\t", "f": "\f", "r": "\r", "\\": "\\", "{": "{"}
 
 
@@ -54,7 +56,7 @@ def terminal(commande, dossier, script, environnement):
         if verbe == "taper":
             os.write(maitre, octets(texte))
         elif verbe == "attendre":
-            lire(10, lambda: octets(texte) in console[vu:])
+            lire(DELAI, lambda: octets(texte) in console[vu:])
             if octets(texte) not in console[vu:]:
                 sys.exit("never shown: %r\nconsole: %r" % (octets(texte), console))
             vu = console.index(octets(texte), vu) + len(octets(texte))
@@ -65,7 +67,7 @@ def terminal(commande, dossier, script, environnement):
                 sys.exit("expected silence, got %r" % console[avant:])
             if os.waitpid(pid, os.WNOHANG)[0]:  # silence means waiting, not having ended
                 sys.exit("ended instead of waiting; console: %r" % console)
-    lire(10, lambda: fin.append(os.waitpid(pid, os.WNOHANG)) or fin[-1][0])
+    lire(DELAI, lambda: fin.append(os.waitpid(pid, os.WNOHANG)) or fin[-1][0])
     if not fin[-1][0]:
         os.kill(pid, 9)
         sys.exit("still running; console: %r" % console)
@@ -85,10 +87,10 @@ def lancer(commande, dossier, mode, donnees, environnement, console=subprocess.P
     p = subprocess.Popen(commande, cwd=dossier, stdin=entree, stdout=console,
                          stderr=erreurs, preexec_fn=limiter, env=environnement)
     try:
-        resultat = p.communicate(donnees if entree == subprocess.PIPE else None, timeout=10)
+        resultat = p.communicate(donnees if entree == subprocess.PIPE else None, timeout=DELAI)
     except subprocess.TimeoutExpired:
         p.kill()
-        sys.exit("still running after 10 seconds: %s" % " ".join(commande))
+        sys.exit("still running after %d seconds: %s" % (DELAI, " ".join(commande)))
     if ouvert is not None:
         os.close(ouvert)
     return (resultat[0] or b"", resultat[1] or b"", p.returncode)
