@@ -6,13 +6,12 @@
 #include <utility>
 
 #include "app/magasin.hpp"
+#include "app/rapport.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view prefixeVentes = "vente";
-constexpr std::string_view suffixeVentes = ".txt";
 constexpr std::size_t longueurDate = 10;  // JJ-MM-AAAA
 
 // A file written from the sales file after its last change: there, and not older.
@@ -24,12 +23,12 @@ bool aJour(const fs::path& fichier, fs::file_time_type ventes) {
 
 bool enRetard(const fs::path& dossier, const std::string& date, fs::file_time_type ventes,
               bool pdf, bool csv) {
-    const fs::path texte = dossier / ("facture " + date + ".txt");
+    const fs::path texte = dossier / nomFacture(date, ".txt");
     if (!aJour(texte, ventes)) return true;
     std::error_code code;
     const bool avecFactures = fs::file_size(texte, code) > 0 && !code;
-    if (pdf && avecFactures && !aJour(dossier / ("facture " + date + ".pdf"), ventes)) return true;
-    return csv && !aJour(dossier / ("facture " + date + ".csv"), ventes);
+    if (pdf && avecFactures && !aJour(dossier / nomFacture(date, ".pdf"), ventes)) return true;
+    return csv && !aJour(dossier / nomFacture(date, ".csv"), ventes);
 }
 
 }  // namespace
@@ -42,13 +41,9 @@ std::vector<std::string> joursEnRetard(const std::string& dossier, bool pdf, boo
          entree.increment(code)) {
         // GCOVR_EXCL_BR_STOP
         const std::string nom = entree->path().filename().string();
-        if (nom.size() != prefixeVentes.size() + longueurDate + suffixeVentes.size() ||
-            nom.compare(0, prefixeVentes.size(), prefixeVentes) != 0 ||
-            nom.compare(nom.size() - suffixeVentes.size(), suffixeVentes.size(), suffixeVentes) !=
-                0) {
-            continue;
-        }
+        if (nom.size() != prefixeVentes.size() + longueurDate + suffixeVentes.size()) continue;
         const std::string date = nom.substr(prefixeVentes.size(), longueurDate);
+        if (nomVentes(date) != nom) continue;
         const std::optional<Jour> jour = jourDe(date);
         std::error_code etat;
         if (!jour || !entree->is_regular_file(etat)) continue;

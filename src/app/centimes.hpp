@@ -31,24 +31,26 @@ using TotauxJourCentimes = TotauxJourEn<Centimes>;
 
 // numerateur / diviseur (positive), rounded to the nearest integer, a half away from zero.
 // Inline, so that a constant divisor costs no division.
-inline long long diviserArrondi(long long numerateur, long long diviseur) {
-    const long long quotient = numerateur / diviseur;
-    const long long reste = numerateur % diviseur;
+template <class Entier>
+Entier diviserArrondiEn(Entier numerateur, Entier diviseur) {
+    const Entier quotient = numerateur / diviseur;
+    const Entier reste = numerateur % diviseur;
     if (2 * (reste < 0 ? -reste : reste) < diviseur) return quotient;
     return numerateur < 0 ? quotient - 1 : quotient + 1;
+}
+
+inline long long diviserArrondi(long long numerateur, long long diviseur) {
+    return diviserArrondiEn(numerateur, diviseur);
 }
 
 inline Centimes diviserArrondi(Centimes numerateur, Centimes diviseur) {
     // Nearly every amount fits 64 bits, whose division costs a fraction of the 128-bit one.
     constexpr Centimes limite = std::numeric_limits<long long>::max() / 2;
     if (numerateur <= limite && numerateur >= -limite && diviseur <= limite) {
-        return diviserArrondi(static_cast<long long>(numerateur),
-                              static_cast<long long>(diviseur));
+        return diviserArrondiEn(static_cast<long long>(numerateur),
+                                static_cast<long long>(diviseur));
     }
-    const Centimes quotient = numerateur / diviseur;
-    const Centimes reste = numerateur % diviseur;
-    if (2 * (reste < 0 ? -reste : reste) < diviseur) return quotient;
-    return numerateur < 0 ? quotient - 1 : quotient + 1;
+    return diviserArrondiEn(numerateur, diviseur);
 }
 
 // What a finished invoice's articles cost before their discounts.

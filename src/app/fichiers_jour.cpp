@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "util/fichier_entree.hpp"
+
 Decision decider(Sorte sorte, EtatFichier fichier, EtatFichier texte, bool avecFactures) {
     if (sorte == Sorte::Texte) {
         if (!fichier.ouvert) return {false, Avis::NonCree, true};
@@ -24,7 +26,7 @@ bool appliquer(const Decision& decision, const std::string& fichier, std::ostrea
     const bool present =
         type == std::filesystem::file_type::regular || type == std::filesystem::file_type::symlink;
     const bool retire = decision.retirer && present && std::remove(fichier.c_str()) == 0;
-    const std::string nom = "le fichier \"" + fichier + "\"";
+    const std::string nom = leFichier(fichier);
     if (decision.avis == Avis::NonCree) {
         messages << nom + " ne peut pas etre cree\n";
     } else if (decision.avis == Avis::Incomplet) {

@@ -8,6 +8,7 @@
 #include "app/ventes.hpp"
 #include "report/facture.hpp"
 #include "report/sommaire.hpp"
+#include "util/fichier_entree.hpp"
 
 namespace {
 
@@ -79,7 +80,7 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journ
 // Nothing of the sales file reaches a terminal raw.
 void signalerArret(const Canaux& canaux, const std::string& fichierVente, long long ligne,
                    const std::string& cause, const std::string& suite) {
-    const std::string texte = "attention : le fichier \"" + fichierVente + "\", ligne " +
+    const std::string texte = "attention : " + leFichier(fichierVente) + ", ligne " +
                               std::to_string(ligne) + " : " + cause + " ; " + suite;
     canaux.messages << montrer(texte, canaux.c1Messages) + "\n" << std::flush;
 }

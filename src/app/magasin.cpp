@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "util/fichier_entree.hpp"
 #include "util/windows1252.hpp"
 
 namespace {
@@ -29,7 +30,7 @@ struct Lecture {
 
 bool refuser(Lecture& lecture, toml::source_index ligne, const std::string& quoi) {
     lecture.erreur =
-        "le fichier \"" + lecture.fichier + "\", ligne " + std::to_string(ligne) + " : " + quoi;
+        leFichier(lecture.fichier) + ", ligne " + std::to_string(ligne) + " : " + quoi;
     return false;
 }
 
@@ -344,7 +345,7 @@ bool bissextile(long annee) {
 }  // namespace
 
 bool lireMagasin(const std::string& fichier, bool exige, Magasin& magasin, std::string& erreur) {
-    const std::string nom = "le fichier \"" + fichier + "\"";
+    const std::string nom = leFichier(fichier);
     std::error_code code;
     const std::filesystem::file_status etat = std::filesystem::symlink_status(fichier, code);
     if (!std::filesystem::exists(etat)) {

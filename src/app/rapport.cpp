@@ -11,15 +11,15 @@ namespace {
 
 constexpr std::size_t tailleTamponJournal = 1 << 16;
 
+}  // namespace
+
 std::string nomVentes(const std::string& dateVente) {
-    return "vente" + dateVente + ".txt";
+    return std::string(prefixeVentes) + dateVente + std::string(suffixeVentes);
 }
 
 std::string nomFacture(const std::string& dateVente, const char* extension) {
     return "facture " + dateVente + extension;
 }
-
-}  // namespace
 
 // Both files live in the working directory: a date holding a path separator (or a NUL,
 // which would cut the name short) cannot name a sales file there.

@@ -9,6 +9,13 @@
 #include "app/journee.hpp"
 #include "util/ecrivain_facture.hpp"
 
+// The day's files in the working directory: its sales file "vente<dateVente>.txt" and the
+// files written from it, "facture <dateVente>" with extension (".txt", ".pdf", ".csv").
+constexpr std::string_view prefixeVentes = "vente";
+constexpr std::string_view suffixeVentes = ".txt";
+std::string nomVentes(const std::string& dateVente);
+std::string nomFacture(const std::string& dateVente, const char* extension);
+
 // The period of taxes of dateVente in the store's settings, null without periods; false, with
 // its message, when the store has periods and dateVente is no day any of them covers.
 bool trouverPeriode(const Magasin& magasin, const std::string& dateVente,

@@ -1,7 +1,11 @@
 #include "util/fichier_entree.hpp"
 
+std::string leFichier(const std::string& nomFichier) {
+    return "le fichier \"" + nomFichier + "\"";
+}
+
 void signalerAbsent(std::ostream& messages, const std::string& nomFichier) {
-    messages << "le fichier \"" << nomFichier << "\" est absent\n";
+    messages << leFichier(nomFichier) + " est absent\n";
 }
 
 bool fluxVide(std::istream& flux) {
@@ -11,7 +15,7 @@ bool fluxVide(std::istream& flux) {
 bool ouvrirFichierEntree(std::ifstream& flux, std::string nomFichier, std::ostream& messages) {
     flux.open(nomFichier);
     if (flux.is_open() && fluxVide(flux) && !flux.bad()) {
-        messages << "le fichier \"" << nomFichier << "\" est vide\n";
+        messages << leFichier(nomFichier) + " est vide\n";
         flux.close();
         return false;
     }

@@ -16,5 +16,8 @@ bool fluxVide(std::istream& flux);
 bool ouvrirFichierEntree(std::ifstream& flux, std::string nomFichier,
                          std::ostream& messages = std::cout);
 
+// How every message names a file: le fichier "<nomFichier>".
+std::string leFichier(const std::string& nomFichier);
+
 // The message of a file that is not there: le fichier "<nomFichier>" est absent.
 void signalerAbsent(std::ostream& messages, const std::string& nomFichier);
