@@ -7,7 +7,7 @@
 #include <streambuf>
 #include <string>
 
-#include "app/ventes.hpp"
+#include "ventes/ventes.hpp"
 #include "report/facture.hpp"
 #include "report/sommaire.hpp"
 

@@ -280,19 +280,35 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
         elif verbe == "vers":  # standard output or error a file, such as /dev/full
             flux[nom.split()[0]] = (tube_ferme() if nom.split()[1] == "tube-ferme" else
                                     open(nom.split()[1], "wb"))
+        elif verbe == "ajout":
+            open(os.path.join(dossier, nom), "ab").write(contenu)
+        elif verbe == "retire":
+            os.remove(os.path.join(dossier, nom))
+        elif verbe == "modifie" and " comme " in reste:  # the times of another file, to the ns
+            fichier, _, autre = reste.partition(" comme ")
+            temps = os.stat(os.path.join(dossier, autre))
+            os.utime(os.path.join(dossier, fichier), ns=(temps.st_atime_ns, temps.st_mtime_ns))
         elif verbe == "modifie":  # a file's modification time, in seconds since 1970
             fichier, secondes = reste.rsplit(" ", 1)
             os.utime(os.path.join(dossier, fichier), (int(secondes), int(secondes)))
+        elif verbe == "lancer":  # a run before the one checked, with the failures set so far
+            lancer(programme + shlex.split(reste), dossier, "tube", b"",
+                   dict(os.environ, **variables))
+            variables = {}  # its failures, environment and limits are its own
+            LIMITES.clear()
+            LIMITES["taille"] = 1 << 28
         elif verbe == "limite":  # a file size limit (bytes) or a number of descriptors
             if os.environ.get("FACTURATION_SANS_LIMITES"):
                 sys.exit(77)  # a coverage build's counts are files too; the sanitizers'
                 # runtime needs descriptors
             LIMITES[reste.split()[0]] = int(reste.split()[1])
-        elif verbe == "echec-thread":  # the Nth thread the program starts cannot start
-            if not os.environ.get("FACTURATION_ECHEC_THREAD") or fin_de_ligne != b"\n":
+        elif verbe == "echec":  # a system call that fails, or a write that kills the program
+            if not os.environ.get("FACTURATION_ECHECS") or fin_de_ligne != b"\n":
                 sys.exit(77)  # under the sanitizers, or Wine, nothing is preloaded
-            variables.update(LD_PRELOAD=os.environ["FACTURATION_ECHEC_THREAD"],
-                             FACTURATION_ECHEC_THREAD_N=reste)
+            appel, _, valeur = reste.partition(" ")
+            variables.update({"LD_PRELOAD": os.environ["FACTURATION_ECHECS"], (
+                "FACTURATION_ECHEC_" + appel.upper() + ("" if appel == "retrait" else "_N")):
+                              valeur})
         elif verbe == "environnement":  # VAR=VALUE sets, VAR alone unsets
             variables.update((v.split("=", 1) + [None])[:2] for v in shlex.split(reste))
         else:
@@ -316,6 +332,7 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
     for journal in glob.glob(os.path.join(dossier, "facture *.csv")):  # files, not devices
         vrais = os.path.isfile(journal) and os.path.isfile(journal[:-4] + ".txt")
         fautes += verifier_journal(journal) if vrais else []
+    fautes += ["%s left behind" % n for n in os.listdir(dossier) if n.startswith(".facturation-temp")]
     obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
     for titre, attendu in attendus.items():
         verbe, _, nom = titre.partition(" ")

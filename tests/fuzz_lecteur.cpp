@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/lecteur.hpp"
+#include "ventes/lecteur.hpp"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/facturation.hpp"
+#include "calcul/facturation.hpp"
 #include "report/champs.hpp"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <sstream>
 #include <string>
 
-#include "app/centimes.hpp"
-#include "app/lecteur.hpp"
-#include "app/magasin.hpp"
+#include "calcul/centimes.hpp"
+#include "ventes/lecteur.hpp"
+#include "magasin/magasin.hpp"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <variant>
 #include <vector>
 
-#include "app/centimes.hpp"
-#include "app/facturation.hpp"
+#include "calcul/centimes.hpp"
+#include "calcul/facturation.hpp"
 
 // One invoice's figures, as its journal record gives them.
 struct FiguresJournal {

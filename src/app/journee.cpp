@@ -2,10 +2,10 @@
 
 #include <type_traits>
 
-#include "app/centimes.hpp"
-#include "app/facturation.hpp"
+#include "calcul/centimes.hpp"
+#include "calcul/facturation.hpp"
 #include "app/journal_differe.hpp"
-#include "app/ventes.hpp"
+#include "ventes/ventes.hpp"
 #include "report/facture.hpp"
 #include "report/sommaire.hpp"
 #include "util/fichier_entree.hpp"
@@ -78,8 +78,11 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journ
 // The rest of the file is lost: the operator is told the line, the field, what stands there
 // and where it is in the day, so as to mend it. The line goes out whole, at once.
 // Nothing of the sales file reaches a terminal raw.
-void signalerArret(const Canaux& canaux, const std::string& fichierVente, long long ligne,
-                   const std::string& cause, const std::string& suite) {
+// After a read that failed, the record cut short is no fault of the file: the failure is
+// told instead.
+void signalerArret(const Canaux& canaux, const Lecteur& lecteur, const std::string& fichierVente,
+                   long long ligne, const std::string& cause, const std::string& suite) {
+    if (lecteur.erreur) return;
     const std::string texte = "attention : " + leFichier(fichierVente) + ", ligne " +
                               std::to_string(ligne) + " : " + cause + " ; " + suite;
     canaux.messages << montrer(texte, canaux.c1Messages) + "\n" << std::flush;
@@ -117,7 +120,7 @@ long long facturerClients(Lecteur& lecteur, std::ostream& sortie, JournalDiffere
                                          textes, totaux, arret)) {
             sortie.seekp(debutFacture);
             lecture = Lecture::Illisible;
-            signalerArret(alertes, fichierVente, arret.ligne,
+            signalerArret(alertes, lecteur, fichierVente, arret.ligne,
                           causeArret(arret, "dans les articles du client " +
                                                 std::to_string(client.noClient)),
                           "sa facture n'est pas ecrite, " + suiteIgnoree);
@@ -127,7 +130,7 @@ long long facturerClients(Lecteur& lecteur, std::ostream& sortie, JournalDiffere
         lecture = lireClient(lecteur, client, arret);
         if (lecture == Lecture::Illisible) {
             signalerArret(
-                alertes, fichierVente, arret.ligne,
+                alertes, lecteur, fichierVente, arret.ligne,
                 causeArret(arret, "apres la facture " + std::to_string(totaux.nbFactures - 1) +
                                       " (client " + std::to_string(noClient) + ")"),
                 suiteIgnoree);
@@ -170,10 +173,10 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
     Arret arret;
     Lecture lecture = Lecture::Illisible;
     if (!enteteLu) {
-        signalerArret(alertes, fichierVente, lecteur.ligneDonnee,
+        signalerArret(alertes, lecteur, fichierVente, lecteur.ligneDonnee,
                       "donnee illisible dans l'en-tete", suiteIgnoree);
     } else if ((lecture = lireClient(lecteur, client, arret)) == Lecture::Illisible) {
-        signalerArret(alertes, fichierVente, arret.ligne,
+        signalerArret(alertes, lecteur, fichierVente, arret.ligne,
                       causeArret(arret, "avant la premiere facture"), suiteIgnoree);
     }
     const long long nbFactures = bareme.periode != nullptr
@@ -183,11 +186,15 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
                                      : facturerClients<Facture, TotauxJour>(
                                            lecteur, sortie, enregistrements, alertes, fichierVente,
                                            dateFact, bareme, client, lecture);
-    if (nbFactures == 0) {
+    if (lecteur.erreur) {
+        alertes.messages << leFichier(fichierVente) + " ne peut pas etre lu : " +
+                                lecteur.erreur.message() + "\n"
+                         << std::flush;
+    } else if (nbFactures == 0) {
         const std::string_view eAigu = alertes.eAigu;
         alertes.console << std::endl
                         << "Aucun n'achat n'a " << eAigu << "t" << eAigu << " effectu" << eAigu
                         << " pour cette date" << std::endl;
     }
-    return {lecture == Lecture::FinDesDonnees, nbFactures};
+    return {lecture == Lecture::FinDesDonnees && !lecteur.erreur, nbFactures, lecteur.erreur};
 }

@@ -5,10 +5,11 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "app/journal_differe.hpp"
-#include "app/lecteur.hpp"
-#include "app/magasin.hpp"
+#include "ventes/lecteur.hpp"
+#include "magasin/magasin.hpp"
 
 // What the store's settings make of a day: its invoices' texts, its discount table and, for
 // a day whose period of taxes they give, the taxes in exact cents (null: the program's own
@@ -39,10 +40,12 @@ struct SortiesJour {
     const Canaux& canaux;
 };
 
-// What a day gave: whether the sales file was read to its clean end, and its invoices.
+// What a day gave: whether the sales file was read to its clean end, its invoices, and why a
+// read of it failed, if one did (the day is then not done).
 struct ResultatJour {
     bool lu = false;
     long long nbFactures = 0;
+    std::error_code erreurLecture;
 };
 
 // A text of the sales file as a stream of canaux may show it: control bytes as '?', and bytes

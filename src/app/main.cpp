@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/a_jour.hpp"
+#include "jour/a_jour.hpp"
 #include "app/arguments.hpp"
-#include "app/magasin.hpp"
+#include "jour/a_jour.hpp"
+#include "jour/temporaires.hpp"
+#include "jour/validation.hpp"
+#include "magasin/magasin.hpp"
 #include "app/rapport.hpp"
 #include "util/console.hpp"
 #include "util/dialogue.hpp"
@@ -18,14 +21,14 @@ namespace {
 
 // Asks the date until the store's settings have its taxes and its sales file opens; false
 // once standard input has ended.
-bool demanderVentes(std::ifstream& entree, std::string& dateVente, const Magasin& magasin,
-                    const PeriodeTaxes*& periode) {
+bool demanderVentes(std::ifstream& entree, std::string& dateVente, IdentiteFichier& ventes,
+                    const Magasin& magasin, const PeriodeTaxes*& periode) {
     for (;;) {
         std::cout << "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : " << std::endl
                   << "\tDate : ";
         if (!(std::cin >> dateVente)) return false;
         if (trouverPeriode(magasin, dateVente, periode, std::cout) &&
-            ouvrirVentes(entree, dateVente, std::cout)) {
+            ouvrirVentes(entree, dateVente, ventes, std::cout)) {
             return true;
         }
     }
@@ -42,8 +45,9 @@ bool autreRapport() {
 // cannot be used (erreur) are told on standard error, as on the command line, then comes the
 // closing pause, and status 2: the operator who double-clicked the program reads why in its
 // window before it closes.
-int dialoguer(std::ifstream& entree, EcrivainFacture& sortie, Formats formats,
-              const Magasin& magasin, const std::string& erreur, std::ostream& erreurs) {
+int dialoguer(std::ifstream& entree, EcrivainFacture& sortie, Validation& validation,
+              Formats formats, const Magasin& magasin, const std::string& erreur,
+              std::ostream& erreurs) {
     brancherConsole();
     if (!erreur.empty()) {
         erreurs << erreur + "\n" << std::flush;
@@ -54,9 +58,13 @@ int dialoguer(std::ifstream& entree, EcrivainFacture& sortie, Formats formats,
     std::string dateFact;
     do {
         std::string dateVente;
+        IdentiteFichier ventes;
         const PeriodeTaxes* periode = nullptr;
-        if (!demanderVentes(entree, dateVente, magasin, periode)) return 0;
-        facturerDate(entree, sortie, dateVente, dateFact, canaux, formats, {magasin, periode});
+        if (!demanderVentes(entree, dateVente, ventes, magasin, periode)) return 0;
+        facturerDate(entree, ventes, sortie, dateVente, dateFact, canaux, formats,
+                     {magasin, periode}, validation);
+        // The operator learns how the day ended before being asked about another.
+        validation.rendreCompte(canaux.messages, true);
     } while (autreRapport());
     attendreEntree();
     return 0;
@@ -66,23 +74,26 @@ int dialoguer(std::ifstream& entree, EcrivainFacture& sortie, Formats formats,
 // error. Status 1 when a date could not be done whole. Quiet, nothing goes to standard
 // output (a stream without buffer drops what it is given).
 int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
-                  EcrivainFacture& sortie, std::ostream& erreurs, Formats formats, bool muet,
-                  const Magasin& magasin) {
+                  EcrivainFacture& sortie, Validation& validation, std::ostream& erreurs,
+                  Formats formats, bool muet, const Magasin& magasin) {
     std::ostream silence(nullptr);
     const Canaux canaux{muet ? silence : std::cout, erreurs, eAiguConsole(), c1Sortie(),
                         c1Erreur()};
     std::string dateFact;
     int statut = 0;
     for (const std::string& dateVente : dates) {
+        IdentiteFichier ventes;
         const PeriodeTaxes* periode = nullptr;
         if (!trouverPeriode(magasin, dateVente, periode, erreurs) ||
-            !ouvrirVentes(entree, dateVente, erreurs) ||
-            !facturerDate(entree, sortie, dateVente, dateFact, canaux, formats,
-                          {magasin, periode})) {
+            !ouvrirVentes(entree, dateVente, ventes, erreurs) ||
+            !facturerDate(entree, ventes, sortie, dateVente, dateFact, canaux, formats,
+                          {magasin, periode}, validation)) {
             statut = 1;
         }
+        // The day before this one is put in place while this one was written.
+        if (!validation.rendreCompte(erreurs, false)) statut = 1;
     }
-    return statut;
+    return validation.rendreCompte(erreurs, true) ? statut : 1;
 }
 
 // Standard output that could not be written (a full disk, a closed pipe) is a failure, not
@@ -122,11 +133,14 @@ int main(int argc, char* argv[]) {
     const bool exige = !arguments.magasin.empty();
     lireMagasin(exige ? arguments.magasin : fichierMagasinUsuel, exige, magasin, erreur);
 
+    // What a run that was killed left half-written goes before any day is written.
+    nettoyerTemporaires(".");
     std::ifstream entree;
     EcrivainFacture sortie;
+    Validation validation;
     const Formats formats{arguments.pdf, arguments.csv};
     if (arguments.action == Action::Dialogue) {
-        return dialoguer(entree, sortie, formats, magasin, erreur, erreurs);
+        return dialoguer(entree, sortie, validation, formats, magasin, erreur, erreurs);
     }
     if (!erreur.empty()) {
         erreurs << erreur + "\n";
@@ -134,8 +148,9 @@ int main(int argc, char* argv[]) {
     }
     // Nothing due is nothing to do: status 0, nothing written.
     const std::vector<std::string> dates = arguments.action == Action::AJour
-                                               ? joursEnRetard(".", formats.pdf, formats.csv)
+                                               ? joursEnRetard(formats)
                                                : arguments.dates;
     return verifierSortie(
-        facturerDates(dates, entree, sortie, erreurs, formats, arguments.muet, magasin), erreurs);
+        facturerDates(dates, entree, sortie, validation, erreurs, formats, arguments.muet,
+                      magasin), erreurs);
 }

@@ -1,10 +1,13 @@
-// The few calls to the system that the program makes: on standard input and output, and to
-// cut a file back; one implementation per platform (console_posix.cpp, console_windows.cpp).
+// The few calls to the system that the program makes: on standard input and output, and on
+// the files of a day (cut back, identified, flushed to the disk, put in place); one
+// implementation per platform (console_posix.cpp, console_windows.cpp).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
+#include <system_error>
 
 // Reads up to taille bytes: the count read, 0 at the end of input or on an error.
 std::size_t lireEntreeStandard(char* tampon, std::size_t taille);
@@ -41,3 +44,33 @@ void preparerProcessus();
 
 // Cuts fichier, unbuffered, at its current position; false when it cannot be cut.
 bool tronquerFichier(std::FILE* fichier);
+
+// What tells that a file changed: its size and its times, as finely as the system keeps them
+// (nanoseconds on Linux, 100 ns on Windows). change is the inode's change time, which a
+// program that sets the modification time back cannot set (0 on Windows).
+struct IdentiteFichier {
+    std::uint64_t taille = 0;
+    std::int64_t modifie = 0;
+    std::int64_t change = 0;
+    bool operator==(const IdentiteFichier& autre) const {
+        return taille == autre.taille && modifie == autre.modifie && change == autre.change;
+    }
+};
+
+// The identity of the file nom names (a link followed); false when it cannot be examined.
+bool identiteFichier(const std::string& nom, IdentiteFichier& identite);
+
+// Hands what the system holds of the file nom, or of the folder dossier (the names in it),
+// to the disk, so that a power cut cannot lose it; the error, if any.
+std::error_code forcerFichier(const std::string& nom);
+std::error_code forcerDossier(const std::string& dossier);
+
+// Puts source in the place of cible in one step: a power cut leaves one or the other.
+std::error_code remplacerFichier(const std::string& source, const std::string& cible);
+
+// Removes the file or link nom (not what a link names); the error, if any.
+std::error_code retirerFichier(const std::string& nom);
+
+// This process's number, and whether the process of that number still runs.
+long numeroProcessus();
+bool processusVivant(long numero);

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -76,4 +77,60 @@ void preparerProcessus() {
 bool tronquerFichier(std::FILE* fichier) {
     const off_t position = ::ftello(fichier);
     return position >= 0 && ::ftruncate(::fileno(fichier), position) == 0;
+}
+
+namespace {
+
+std::error_code erreurSysteme() {
+    return {errno, std::system_category()};
+}
+
+std::int64_t nanosecondes(const timespec& temps) {
+    constexpr std::int64_t parSeconde = 1000000000;
+    return static_cast<std::int64_t>(temps.tv_sec) * parSeconde + temps.tv_nsec;
+}
+
+// fsync on a descriptor opened for the purpose: on Linux it hands every dirty page of the
+// file to the disk, whoever wrote them.
+std::error_code forcer(const std::string& nom, int mode) {
+    const int descripteur = ::open(nom.c_str(), mode | O_CLOEXEC);
+    if (descripteur < 0) return erreurSysteme();
+    std::error_code code;
+    if (::fsync(descripteur) != 0) code = erreurSysteme();
+    ::close(descripteur);
+    return code;
+}
+
+}  // namespace
+
+bool identiteFichier(const std::string& nom, IdentiteFichier& identite) {
+    struct stat etat {};
+    if (::stat(nom.c_str(), &etat) != 0) return false;
+    identite = {static_cast<std::uint64_t>(etat.st_size), nanosecondes(etat.st_mtim),
+                nanosecondes(etat.st_ctim)};
+    return true;
+}
+
+std::error_code forcerFichier(const std::string& nom) {
+    return forcer(nom, O_RDONLY);
+}
+
+std::error_code forcerDossier(const std::string& dossier) {
+    return forcer(dossier, O_RDONLY | O_DIRECTORY);
+}
+
+std::error_code remplacerFichier(const std::string& source, const std::string& cible) {
+    return ::rename(source.c_str(), cible.c_str()) == 0 ? std::error_code() : erreurSysteme();
+}
+
+std::error_code retirerFichier(const std::string& nom) {
+    return ::unlink(nom.c_str()) == 0 ? std::error_code() : erreurSysteme();
+}
+
+long numeroProcessus() {
+    return static_cast<long>(::getpid());
+}
+
+bool processusVivant(long numero) {
+    return ::kill(static_cast<pid_t>(numero), 0) == 0 || errno != ESRCH;
 }

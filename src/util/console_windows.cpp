@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <climits>
+#include <cstdint>
 
 #include "util/console.hpp"
 
@@ -59,4 +60,66 @@ void preparerProcessus() {}
 bool tronquerFichier(std::FILE* fichier) {
     const __int64 position = ::_ftelli64(fichier);
     return position >= 0 && ::_chsize_s(::_fileno(fichier), position) == 0;
+}
+
+namespace {
+
+std::error_code erreurSysteme() {
+    return {static_cast<int>(::GetLastError()), std::system_category()};
+}
+
+}  // namespace
+
+bool identiteFichier(const std::string& nom, IdentiteFichier& identite) {
+    WIN32_FILE_ATTRIBUTE_DATA donnees{};
+    if (::GetFileAttributesExA(nom.c_str(), GetFileExInfoStandard, &donnees) == 0) return false;
+    const auto mot = [](DWORD haut, DWORD bas) {
+        return (static_cast<std::uint64_t>(haut) << 32) | bas;
+    };
+    identite = {mot(donnees.nFileSizeHigh, donnees.nFileSizeLow),
+                static_cast<std::int64_t>(mot(donnees.ftLastWriteTime.dwHighDateTime,
+                                              donnees.ftLastWriteTime.dwLowDateTime)),
+                0};
+    return true;
+}
+
+std::error_code forcerFichier(const std::string& nom) {
+    const HANDLE fichier =
+        ::CreateFileA(nom.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (fichier == INVALID_HANDLE_VALUE) return erreurSysteme();
+    std::error_code code;
+    if (::FlushFileBuffers(fichier) == 0) code = erreurSysteme();
+    ::CloseHandle(fichier);
+    return code;
+}
+
+// NTFS keeps its names in its own journal; a move written through is on the disk.
+std::error_code forcerDossier(const std::string& /*dossier*/) {
+    return {};
+}
+
+std::error_code remplacerFichier(const std::string& source, const std::string& cible) {
+    if (::MoveFileExA(source.c_str(), cible.c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+        return {};
+    }
+    return erreurSysteme();
+}
+
+std::error_code retirerFichier(const std::string& nom) {
+    return ::DeleteFileA(nom.c_str()) != 0 ? std::error_code() : erreurSysteme();
+}
+
+long numeroProcessus() {
+    return static_cast<long>(::GetCurrentProcessId());
+}
+
+bool processusVivant(long numero) {
+    const HANDLE processus =
+        ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(numero));
+    if (processus == nullptr) return ::GetLastError() == ERROR_ACCESS_DENIED;
+    const bool vivant = ::WaitForSingleObject(processus, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(processus);
+    return vivant;
 }

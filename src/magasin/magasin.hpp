@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/centimes.hpp"
-#include "app/facturation.hpp"
+#include "calcul/centimes.hpp"
+#include "calcul/facturation.hpp"
 #include "report/facture.hpp"
 
 // The settings file looked for in the working directory.

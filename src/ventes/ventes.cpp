@@ -1,4 +1,4 @@
-#include "app/ventes.hpp"
+#include "ventes/ventes.hpp"
 
 #include "util/windows1252.hpp"
 

@@ -1,4 +1,4 @@
-#include "app/pdf_simultane.hpp"
+#include "jour/pdf_simultane.hpp"
 
 #include <limits>
 #include <ostream>

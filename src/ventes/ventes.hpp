@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/lecteur.hpp"
+#include "ventes/lecteur.hpp"
 
 // The words of a record are read in place: texte gives them until the next record is read.
 struct Client {

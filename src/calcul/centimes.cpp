@@ -1,4 +1,4 @@
-#include "app/centimes.hpp"
+#include "calcul/centimes.hpp"
 
 namespace {
 

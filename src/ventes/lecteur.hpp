@@ -16,6 +16,7 @@
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 struct Lecteur {
@@ -25,6 +26,7 @@ struct Lecteur {
     std::size_t fin = 0;
     std::size_t marque = 0;      // the start of the record being read: refills keep it
     bool sourceEpuisee = false;  // source has nothing more to give
+    std::error_code erreur;      // why, when a read of source failed (a disk that fails)
     bool finAtteinte = false;    // a read met the end of the data (the stream's eofbit)
     bool echec = false;          // an extraction failed (the stream's failbit)
     long long ligne = 1;         // the line of the next byte, from 1
@@ -43,7 +45,8 @@ struct Mot {
 // The size of the read window: a field that runs past its end is read on after a refill.
 constexpr std::size_t tailleFenetre = 1 << 16;
 
-// A reader of source, which must outlive it, starting where source stands. It reads ahead
+// A reader of source, which must outlive it, starting where source stands. A read of source
+// that fails ends its data there, with erreur saying why: it is never thrown. It reads ahead
 // of what it hands out: source is of no further use once the reader has begun. fenetre only
 // changes how often it refills: tests shrink it to a few bytes to reach every refill.
 Lecteur ouvrirLecteur(std::streambuf& source, std::size_t fenetre = tailleFenetre);

@@ -1,4 +1,4 @@
-#include "app/facturation.hpp"
+#include "calcul/facturation.hpp"
 
 namespace {
 

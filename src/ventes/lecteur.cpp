@@ -1,4 +1,4 @@
-#include "app/lecteur.hpp"
+#include "ventes/lecteur.hpp"
 
 #include <algorithm>
 #include <array>
@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <ios>
 #include <limits>
 
 namespace {
@@ -46,9 +47,14 @@ std::size_t remplir(Lecteur& lecteur, std::size_t voulu) {
         lecteur.tampon.resize(std::max(voulu, 2 * lecteur.tampon.size()));
     }
     while (lecteur.fin < voulu) {
-        const std::streamsize lus = lecteur.source->sgetn(
-            lecteur.tampon.data() + lecteur.fin,
-            static_cast<std::streamsize>(lecteur.tampon.size() - lecteur.fin));
+        std::streamsize lus = 0;
+        try {
+            lus = lecteur.source->sgetn(
+                lecteur.tampon.data() + lecteur.fin,
+                static_cast<std::streamsize>(lecteur.tampon.size() - lecteur.fin));
+        } catch (const std::ios_base::failure& echec) {
+            lecteur.erreur = echec.code();
+        }
         if (lus <= 0) {
             lecteur.sourceEpuisee = true;
             break;

@@ -5,7 +5,7 @@
 
 #include <limits>
 
-#include "app/facturation.hpp"
+#include "calcul/facturation.hpp"
 #include "report/champs.hpp"
 
 // Rates in thousandths of a percent: 9.975 % is 9975, the decimal exactly as written.

@@ -1,4 +1,4 @@
-#include "app/magasin.hpp"
+#include "magasin/magasin.hpp"
 
 #include <toml++/toml.h>
 #include <algorithm>
