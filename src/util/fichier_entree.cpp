@@ -1,5 +1,9 @@
 #include "util/fichier_entree.hpp"
 
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
 std::string leFichier(const std::string& nomFichier) {
     return "le fichier \"" + nomFichier + "\"";
 }
@@ -19,7 +23,16 @@ bool ouvrirFichierEntree(std::ifstream& flux, std::string nomFichier, std::ostre
         flux.close();
         return false;
     }
-    // A name that opens but cannot be read (a directory) is as good as absent.
+    // A name that opens but cannot be read as a file (a directory) is as good as absent; a
+    // file whose first read fails (a disk that fails) is told with the reason.
+    const int raison = errno;
+    std::error_code code;
+    if (flux.is_open() && flux.bad() && !std::filesystem::is_directory(nomFichier, code)) {
+        messages << leFichier(nomFichier) + " ne peut pas etre lu : " +
+                        std::system_category().message(raison) + "\n";
+        flux.close();
+        return false;
+    }
     if (!flux.is_open() || flux.bad()) {
         signalerAbsent(messages, nomFichier);
         flux.close();
