@@ -253,7 +253,7 @@ def main(programme, chemin, fin_de_ligne=b"\n"):
 
 
 def verifier(programme, chemin, fin_de_ligne, dossier):
-    commande, mode, entree, fautes = programme, "tube", [], []
+    commande, mode, entree, fautes, avant = programme, "tube", [], [], b""
     variables, flux = {}, {"console": subprocess.PIPE, "erreurs": subprocess.PIPE}
     attendus = {"statut": b"0", "console": b"", "erreurs": b""}
     sections = re.split(r"^--- (.*)\n", open(chemin, encoding="latin-1").read(), flags=re.M)
@@ -292,8 +292,12 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
             fichier, secondes = reste.rsplit(" ", 1)
             os.utime(os.path.join(dossier, fichier), (int(secondes), int(secondes)))
         elif verbe == "lancer":  # a run before the one checked, with the failures set so far
-            lancer(programme + shlex.split(reste), dossier, "tube", b"",
-                   dict(os.environ, **variables))
+            dit, plainte, code = lancer(programme + shlex.split(reste), dossier, "tube", b"",
+                                      dict(os.environ, **variables))
+            tue = code == -9 and "FACTURATION_ECHEC_ECRITURE_N" in variables
+            if (code < 0 and not tue) or re.search(rb"Sanitizer|runtime error", plainte):
+                fautes.append("%s: status %d, %r" % (titre, code, plainte[-2000:]))
+            avant += dit + plainte + b"status %d" % code + fin_de_ligne
             variables = {}  # its failures, environment and limits are its own
             LIMITES.clear()
             LIMITES["taille"] = 1 << 28
@@ -333,7 +337,7 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
         vrais = os.path.isfile(journal) and os.path.isfile(journal[:-4] + ".txt")
         fautes += verifier_journal(journal) if vrais else []
     fautes += ["%s left behind" % n for n in os.listdir(dossier) if n.startswith(".facturation-temp")]
-    obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs}
+    obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs, "avant": avant}
     for titre, attendu in attendus.items():
         verbe, _, nom = titre.partition(" ")
         nom, _, comme = nom.partition(" < ")[0].partition(" comme ")

@@ -19,6 +19,8 @@ constexpr std::size_t lignesAdresseMax = 5;
 constexpr std::size_t largeurMerciMax = 71;
 constexpr int rabaisMax = 100;
 constexpr double tauxTaxeMax = 100.0;
+// Settings are a page of text: a larger file is no store's.
+constexpr std::size_t tailleMagasinMax = 1 << 20;
 
 // The file being read: its name for the messages, its lines for the rates as written, and
 // the first thing wrong found in it.
@@ -324,18 +326,132 @@ std::vector<std::string_view> decouperLignes(std::string_view texte) {
     return lignes;
 }
 
-// The whole file, or false when it cannot be opened or a read fails: settings cut short by a
-// read error must not pass for the whole file.
+// Past the closing quotes of a multi-line string that begin at i, and the at most two
+// quotes before them that belong to the string ("a""""): the index of the last one.
+std::size_t fermerLongue(std::string_view texte, std::size_t i, char guillemet) {
+    std::size_t fin = i;
+    while (fin + 1 < texte.size() && texte[fin + 1] == guillemet && fin + 1 - i < 5) ++fin;
+    return fin;
+}
+
+// The first line holding a byte of 0x80 or more outside a string and a comment, 0 if none.
+// No such byte is TOML there, and the parser's check of one for white space runs into
+// undefined behaviour (toml++ 3.3), so it never gets them.
+std::size_t ligneHorsChaine(std::string_view texte) {
+    enum class Dans { Rien, Commentaire, Basique, Litteral, BasiqueLongue, LitteraleLongue };
+    Dans dans = Dans::Rien;
+    std::size_t ligne = 1;
+    const auto suivent = [&](std::size_t i, std::string_view motif) {
+        return texte.compare(i, motif.size(), motif) == 0;
+    };
+    for (std::size_t i = texte.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0; i < texte.size(); ++i) {
+        const char c = texte[i];
+        if (c == '\n') {
+            ++ligne;
+            if (dans != Dans::BasiqueLongue && dans != Dans::LitteraleLongue) dans = Dans::Rien;
+            continue;
+        }
+        switch (dans) {
+            case Dans::Rien:
+                if (static_cast<unsigned char>(c) >= 0x80) return ligne;
+                if (c == '#') dans = Dans::Commentaire;
+                if (c == '"' || c == '\'') {
+                    const bool longue = suivent(i, std::string(3, c));
+                    dans = c == '"' ? (longue ? Dans::BasiqueLongue : Dans::Basique)
+                                    : (longue ? Dans::LitteraleLongue : Dans::Litteral);
+                    if (longue) i += 2;
+                }
+                break;
+            case Dans::Commentaire:
+                break;
+            case Dans::Basique:
+            case Dans::BasiqueLongue:
+                if (c == '\\' && i + 1 < texte.size() && texte[i + 1] != '\n') {
+                    ++i;
+                } else if (c == '"' && (dans == Dans::Basique || suivent(i, "\"\"\""))) {
+                    i = dans == Dans::Basique ? i : fermerLongue(texte, i, '"');
+                    dans = Dans::Rien;
+                }
+                break;
+            case Dans::Litteral:
+            case Dans::LitteraleLongue:
+                if (c == '\'' && (dans == Dans::Litteral || suivent(i, "'''"))) {
+                    i = dans == Dans::Litteral ? i : fermerLongue(texte, i, '\'');
+                    dans = Dans::Rien;
+                }
+                break;
+        }
+    }
+    return 0;
+}
+
+// A message shows the settings' control characters (C0, DEL, and C1 as UTF-8 writes them)
+// as '?', as the sales file's texts are shown: none reaches a terminal raw.
+std::string sansControles(const std::string& texte) {
+    std::string montre;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const auto c = static_cast<unsigned char>(texte[i]);
+        const bool c1 = c == 0xC2 && i + 1 < texte.size() &&
+                        static_cast<unsigned char>(texte[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(texte[i + 1]) <= 0x9F;
+        montre += c < 0x20 || c == 0x7F || c1 ? '?' : texte[i];
+        if (c1) ++i;
+    }
+    return montre;
+}
+
+// The whole file, at most tailleMagasinMax bytes, or false when it cannot be opened or a read
+// fails: settings cut short by a read error must not pass for the whole file.
 bool lireTout(const std::string& fichier, std::string& contenu) {
     std::FILE* entree = std::fopen(fichier.c_str(), "rb");
     if (entree == nullptr) return false;
     char tampon[1 << 12];
-    for (std::size_t lus; (lus = std::fread(tampon, 1, sizeof tampon, entree)) > 0;) {
+    for (std::size_t lus; contenu.size() <= tailleMagasinMax &&
+                          (lus = std::fread(tampon, 1, sizeof tampon, entree)) > 0;) {
         contenu.append(tampon, lus);
     }
     const bool lu = std::ferror(entree) == 0;
     std::fclose(entree);
     return lu;
+}
+
+// The file, checked before it is opened: only a regular file of a bounded size is read, so
+// that a pipe or a device (/dev/zero) cannot hold the program before its first day.
+bool examinerEtLire(const std::string& fichier, bool exige, Magasin& magasin,
+                    std::string& erreur) {
+    namespace fs = std::filesystem;
+    const std::string nom = leFichier(fichier);
+    std::error_code code;
+    const fs::file_status etat = fs::status(fichier, code);
+    if (code && code != std::errc::no_such_file_or_directory) {
+        erreur = nom + " ne peut pas etre examine : " + code.message();
+        return false;
+    }
+    if (!fs::exists(etat)) {
+        // A link to nowhere is there, but cannot be read.
+        const bool lien = fs::is_symlink(fs::symlink_status(fichier, code));
+        if (!exige && !lien) return true;
+        erreur = nom + (lien ? " ne peut pas etre lu" : " est absent");
+        return false;
+    }
+    if (fs::is_directory(etat)) {
+        erreur = nom + " est un dossier";
+        return false;
+    }
+    if (!fs::is_regular_file(etat)) {
+        erreur = nom + " n'est pas un fichier ordinaire";
+        return false;
+    }
+    std::string contenu;
+    if (!lireTout(fichier, contenu)) {
+        erreur = nom + " ne peut pas etre lu";
+        return false;
+    }
+    if (contenu.size() > tailleMagasinMax) {
+        erreur = nom + " est trop grand : plus de " + std::to_string(tailleMagasinMax) + " octets";
+        return false;
+    }
+    return lireReglagesTexte(contenu, fichier, magasin, erreur);
 }
 
 bool bissextile(long annee) {
@@ -345,29 +461,23 @@ bool bissextile(long annee) {
 }  // namespace
 
 bool lireMagasin(const std::string& fichier, bool exige, Magasin& magasin, std::string& erreur) {
-    const std::string nom = leFichier(fichier);
-    std::error_code code;
-    const std::filesystem::file_status etat = std::filesystem::symlink_status(fichier, code);
-    if (!std::filesystem::exists(etat)) {
-        if (!exige) return true;
-        erreur = nom + " est absent";
-        return false;
-    }
-    if (std::filesystem::is_directory(std::filesystem::status(fichier, code))) {
-        erreur = nom + " est un dossier";
-        return false;
-    }
-    std::string contenu;
-    if (!lireTout(fichier, contenu)) {
-        erreur = nom + " ne peut pas etre lu";
-        return false;
-    }
+    const bool lu = examinerEtLire(fichier, exige, magasin, erreur);
+    erreur = sansControles(erreur);
+    return lu;
+}
+
+bool lireReglagesTexte(const std::string& contenu, const std::string& fichier, Magasin& magasin,
+                       std::string& erreur) {
     magasin.fichier = fichier;
     Lecture lecture{fichier, {}, erreur};
     constexpr std::string_view marqueOrdre = "\xEF\xBB\xBF";
     // The parser skips the byte-order mark; the rates' columns are counted after it.
     lecture.lignes = decouperLignes(std::string_view(contenu).substr(
         contenu.compare(0, marqueOrdre.size(), marqueOrdre) == 0 ? marqueOrdre.size() : 0));
+    if (const std::size_t ligne = ligneHorsChaine(contenu)) {
+        return refuser(lecture, ligne,
+                       "TOML incorrect : une lettre non ASCII hors d'une chaine entre guillemets");
+    }
     try {
         const toml::table racine = toml::parse(contenu, fichier);
         return lireReglages(lecture, racine, magasin);

@@ -35,7 +35,12 @@ struct Magasin {
 // Reads the settings file into magasin; without one (absent and not required), keeps the
 // program's own values. False, with erreur ("le fichier "...", ligne N : ..."), when the file
 // cannot be read or holds a key, a table or a value it may not.
+// Only a regular file of at most 1 MiB is read; a message shows control characters as '?'.
 bool lireMagasin(const std::string& fichier, bool exige, Magasin& magasin, std::string& erreur);
+
+// The same from the file's bytes, contenu, read from fichier.
+bool lireReglagesTexte(const std::string& contenu, const std::string& fichier, Magasin& magasin,
+                       std::string& erreur);
 
 // The day of a date written JJ-MM-AAAA, if it is a day of the calendar.
 std::optional<Jour> jourDe(const std::string& date);
