@@ -2,7 +2,8 @@
 // them fail, each when its variable says, the others going through.
 //   FACTURATION_ECHEC_THREAD_N    the Nth pthread_create fails, as out of threads
 //   FACTURATION_ECHEC_LECTURE_N   a sales file (vente*) gives N bytes, then EIO
-//   FACTURATION_ECHEC_ECRITURE_N  the Nth fwrite to a file kills the program (SIGKILL)
+//   FACTURATION_ECHEC_ECRITURE_N  the Nth fwrite to a file kills the program (SIGKILL, or
+//                                 the signal FACTURATION_ECHEC_SIGNAL_N)
 //   FACTURATION_ECHEC_RETRAIT     removing the file of that name fails with EPERM
 //   FACTURATION_ECHEC_FSYNC_N     the Nth fsync fails with EIO
 #include <dlfcn.h>
@@ -73,7 +74,8 @@ extern "C" size_t fwrite(const void* octets, size_t taille, size_t n, FILE* fich
     static const auto ecrire = suivant<Ecrire>("fwrite");
     static std::atomic<long> appels{0};
     if (fileno(fichier) > 2 && ++appels == valeur("FACTURATION_ECHEC_ECRITURE_N")) {
-        raise(SIGKILL);
+        const long signal = valeur("FACTURATION_ECHEC_SIGNAL_N");
+        raise(signal > 0 ? static_cast<int>(signal) : SIGKILL);
     }
     return ecrire(octets, taille, n, fichier);
 }

@@ -134,7 +134,7 @@ int main(int argc, char* argv[]) {
     lireMagasin(exige ? arguments.magasin : fichierMagasinUsuel, exige, magasin, erreur);
 
     // What a run that was killed left half-written goes before any day is written.
-    nettoyerTemporaires(".");
+    nettoyerTemporaires();
     std::ifstream entree;
     EcrivainFacture sortie;
     Validation validation;

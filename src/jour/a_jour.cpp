@@ -17,7 +17,7 @@ constexpr std::size_t longueurDate = 10;  // JJ-MM-AAAA
 }  // namespace
 
 std::vector<std::string> joursEnRetard(Formats formats) {
-    const Registre registre = lireRegistre(".");
+    const Registre registre = lireRegistre();
     std::vector<std::pair<Jour, std::string>> jours;
     std::error_code code;
     // GCOVR_EXCL_BR_START: the working directory read, or not, as a whole

@@ -22,12 +22,12 @@ bool present(const std::string& nom) {
 std::string nomEcrit(const std::string& nom) {
     std::error_code code;
     const fs::file_status etat = fs::symlink_status(nom, code);
-    if (!fs::exists(etat)) return nomTemporaire(".");
+    if (!fs::exists(etat)) return nomTemporaire();
     if (!fs::is_regular_file(etat)) return nom;
     std::FILE* fichier = std::fopen(nom.c_str(), "r+b");  // neither created nor emptied
     if (fichier == nullptr) return nom;
     std::fclose(fichier);
-    return nomTemporaire(".");
+    return nomTemporaire();
 }
 
 Sortie preparer(const std::string& nom, bool demande) {

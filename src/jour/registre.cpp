@@ -1,7 +1,6 @@
 #include "jour/registre.hpp"
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -11,10 +10,6 @@ namespace {
 
 // The first line; a register of another form is not read (its days are done again).
 constexpr const char* entete = "facturation-registre 1";
-
-std::string chemin(const std::string& dossier, const std::string& nom) {
-    return dossier == "." ? nom : (std::filesystem::path(dossier) / nom).string();
-}
 
 // A day's line: its date, the sales file's size, modification and change times, the count
 // of invoices, then t, p and c for the text, the PDF and the journal made ("-": none).
@@ -43,9 +38,9 @@ bool lireLigne(const std::string& texte, std::string& date, Trace& trace) {
 
 }  // namespace
 
-Registre lireRegistre(const std::string& dossier) {
+Registre lireRegistre() {
     Registre registre;
-    std::ifstream flux(chemin(dossier, nomRegistre), std::ios::binary);
+    std::ifstream flux(nomRegistre, std::ios::binary);
     std::string texte;
     if (!std::getline(flux, texte) || texte != entete) return registre;
     while (std::getline(flux, texte)) {
@@ -56,18 +51,18 @@ Registre lireRegistre(const std::string& dossier) {
     return registre;
 }
 
-std::error_code ecrireRegistre(const std::string& dossier, const Registre& registre) {
+std::error_code ecrireRegistre(const Registre& registre) {
     std::string texte = std::string(entete) + "\n";
     for (const auto& [date, trace] : registre) texte += ligne(date, trace);
-    const std::string temporaire = nomTemporaire(dossier);
+    const std::string temporaire = nomTemporaire();
     std::FILE* fichier = std::fopen(temporaire.c_str(), "wb");
     if (fichier == nullptr) return {errno, std::generic_category()};
     const bool ecrit = std::fwrite(texte.data(), 1, texte.size(), fichier) == texte.size();
     std::error_code code;
     if ((std::fclose(fichier) != 0 || !ecrit)) code = {errno, std::generic_category()};
     if (!code) code = forcerFichier(temporaire);
-    if (!code) code = remplacerFichier(temporaire, chemin(dossier, nomRegistre));
-    if (!code) return forcerDossier(dossier);
+    if (!code) code = remplacerFichier(temporaire, nomRegistre);
+    if (!code) return forcerDossier(".");
     retirerFichier(temporaire);
     return code;
 }

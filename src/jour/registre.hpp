@@ -24,10 +24,10 @@ struct Trace {
 // By the day's date as typed, JJ-MM-AAAA.
 using Registre = std::map<std::string, Trace>;
 
-// The register of dossier; empty when there is none. A line that cannot be read is left out:
-// its day is done again.
-Registre lireRegistre(const std::string& dossier);
+// The register of the working directory; empty when there is none. A line that cannot be
+// read is left out: its day is done again.
+Registre lireRegistre();
 
-// Writes registre as the register of dossier, through a temporary file flushed to the disk
-// and put in place; the error, if any (the earlier register is then as it was).
-std::error_code ecrireRegistre(const std::string& dossier, const Registre& registre);
+// Writes registre as the register, through a temporary file flushed to the disk and put in
+// place; the error, if any (the earlier register is then as it was).
+std::error_code ecrireRegistre(const Registre& registre);

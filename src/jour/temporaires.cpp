@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -11,20 +12,43 @@ namespace {
 
 constexpr std::string_view prefixeTemporaire = ".facturation-temp-";
 
-}  // namespace
+// The last names made, for an interruption to remove: a run has at most two days' files
+// unfinished at once, four each. Removing one already put in place, or already gone, does
+// nothing: no name is made twice.
+constexpr std::size_t nbRetenus = 16;
+constexpr std::size_t longueurNom = 128;
+char retenus[nbRetenus][longueurNom] = {};
+std::atomic<unsigned long> suivant{0};
 
-std::string nomTemporaire(const std::string& dossier) {
-    static std::atomic<unsigned long> suivant{0};
-    const std::string nom = std::string(prefixeTemporaire) +
-                            std::to_string(numeroProcessus()) + "-" + std::to_string(++suivant);
-    return dossier == "." ? nom : (std::filesystem::path(dossier) / nom).string();
+void retirerRetenus() {
+    for (const char* nom : retenus) {
+        if (nom[0] != '\0') retirerFichier(nom);
+    }
 }
 
-void nettoyerTemporaires(const std::string& dossier) {
+}  // namespace
+
+std::string nomTemporaire() {
+    const unsigned long numero = ++suivant;
+    const std::string nom = std::string(prefixeTemporaire) +
+                            std::to_string(numeroProcessus()) + "-" + std::to_string(numero);
+    if (numero == 1) siInterrompu(retirerRetenus);
+    // GCOVR_EXCL_BR_START: a count and a process number are far shorter
+    if (nom.size() < longueurNom) {
+        // GCOVR_EXCL_BR_STOP
+        char* const retenu = retenus[numero % nbRetenus];
+        retenu[0] = '\0';  // never half a name
+        std::memcpy(retenu + 1, nom.c_str() + 1, nom.size());
+        retenu[0] = nom[0];
+    }
+    return nom;
+}
+
+void nettoyerTemporaires() {
     namespace fs = std::filesystem;
     std::error_code code;
     // GCOVR_EXCL_BR_START: the folder read, or not, as a whole
-    for (fs::directory_iterator entree(dossier, code), fin; !code && entree != fin;
+    for (fs::directory_iterator entree(".", code), fin; !code && entree != fin;
          entree.increment(code)) {
         // GCOVR_EXCL_BR_STOP
         const std::string nom = entree->path().filename().string();

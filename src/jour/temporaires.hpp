@@ -4,10 +4,11 @@
 
 #include <string>
 
-// A name of its own for the next temporary file of dossier: this process's and a count, so
-// that two runs, or one date done twice, never write the same one.
-std::string nomTemporaire(const std::string& dossier);
+// A name of its own for the next temporary file of the working directory: this process's
+// and a count, so that two runs, or one date done twice, never write the same one. Once one
+// is made, an interruption of the program (Ctrl-C, a stop) removes the last ones made.
+std::string nomTemporaire();
 
-// Removes the temporary files of dossier that no running process writes: those a run that
-// was killed left behind.
-void nettoyerTemporaires(const std::string& dossier);
+// Removes the temporary files of the working directory that no running process writes:
+// those a run that was killed left behind.
+void nettoyerTemporaires();

@@ -67,9 +67,9 @@ Compte engager(const Engagement& engagement) {
     // A folder that cannot be flushed (some network shares) has been written all the same.
     forcerDossier(".");
     if (engagement.date.empty()) return compte;
-    Registre registre = lireRegistre(".");  // another run may have put a day in it since
+    Registre registre = lireRegistre();  // another run may have put a day in it since
     registre[engagement.date] = engagement.trace;
-    const std::error_code code = ecrireRegistre(".", registre);
+    const std::error_code code = ecrireRegistre(registre);
     if (code) {
         compte.messages += leFichier(nomRegistre) + " ne peut pas etre ecrit : " + code.message() +
                            "\n";

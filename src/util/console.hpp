@@ -74,3 +74,8 @@ std::error_code retirerFichier(const std::string& nom);
 // This process's number, and whether the process of that number still runs.
 long numeroProcessus();
 bool processusVivant(long numero);
+
+// Has action run when the program is interrupted (Ctrl-C, a stop asked by the system), then
+// lets the interruption end it as it would have. action may only call what a signal handler
+// may: it removes files, no more.
+void siInterrompu(void (*action)());

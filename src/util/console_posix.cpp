@@ -134,3 +134,20 @@ long numeroProcessus() {
 bool processusVivant(long numero) {
     return ::kill(static_cast<pid_t>(numero), 0) == 0 || errno != ESRCH;
 }
+
+namespace {
+
+void (*actionInterruption)() = nullptr;
+
+void interrompre(int signal) {
+    actionInterruption();
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+}  // namespace
+
+void siInterrompu(void (*action)()) {
+    actionInterruption = action;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) ::signal(signal, interrompre);
+}

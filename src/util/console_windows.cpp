@@ -123,3 +123,20 @@ bool processusVivant(long numero) {
     ::CloseHandle(processus);
     return vivant;
 }
+
+namespace {
+
+void (*actionInterruption)() = nullptr;
+
+// On a thread of its own; FALSE: the next handler, the system's, ends the program.
+BOOL WINAPI interrompre(DWORD /*evenement*/) {
+    actionInterruption();
+    return FALSE;
+}
+
+}  // namespace
+
+void siInterrompu(void (*action)()) {
+    actionInterruption = action;
+    ::SetConsoleCtrlHandler(interrompre, TRUE);
+}
