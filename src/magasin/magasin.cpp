@@ -415,12 +415,41 @@ bool lireTout(const std::string& fichier, std::string& contenu) {
     return lu;
 }
 
+// Reads the settings from their bytes, contenu, read from fichier.
+bool lireContenu(const std::string& contenu, const std::string& fichier, Magasin& magasin,
+                 std::string& erreur) {
+    magasin.fichier = fichier;
+    Lecture lecture{fichier, {}, erreur};
+    constexpr std::string_view marqueOrdre = "\xEF\xBB\xBF";
+    // The parser skips the byte-order mark; the rates' columns are counted after it.
+    lecture.lignes = decouperLignes(std::string_view(contenu).substr(
+        contenu.compare(0, marqueOrdre.size(), marqueOrdre) == 0 ? marqueOrdre.size() : 0));
+    if (const std::size_t ligne = ligneHorsChaine(contenu)) {
+        return refuser(lecture, ligne,
+                       "TOML incorrect : une lettre non ASCII hors d'une chaine entre guillemets");
+    }
+    try {
+        const toml::table racine = toml::parse(contenu, fichier);
+        return lireReglages(lecture, racine, magasin);
+    } catch (const toml::parse_error& faute) {
+        const toml::source_position& position = faute.source().begin;
+        return refuser(lecture, position.line,
+                       "TOML incorrect, colonne " + std::to_string(position.column) + " : " +
+                           std::string(faute.description()));
+    }
+}
+
+bool bissextile(long annee) {
+    return (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
+}
+
+}  // namespace
+
 // The file, checked before it is opened: only a regular file of a bounded size is read, so
 // that a pipe or a device (/dev/zero) cannot hold the program before its first day.
-bool examinerEtLire(const std::string& fichier, bool exige, Magasin& magasin,
-                    std::string& erreur) {
+bool lireMagasin(const std::string& fichier, bool exige, Magasin& magasin, std::string& erreur) {
     namespace fs = std::filesystem;
-    const std::string nom = leFichier(fichier);
+    const std::string nom = sansControles(leFichier(fichier));
     std::error_code code;
     const fs::file_status etat = fs::status(fichier, code);
     if (code && code != std::errc::no_such_file_or_directory) {
@@ -454,39 +483,11 @@ bool examinerEtLire(const std::string& fichier, bool exige, Magasin& magasin,
     return lireReglagesTexte(contenu, fichier, magasin, erreur);
 }
 
-bool bissextile(long annee) {
-    return (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
-}
-
-}  // namespace
-
-bool lireMagasin(const std::string& fichier, bool exige, Magasin& magasin, std::string& erreur) {
-    const bool lu = examinerEtLire(fichier, exige, magasin, erreur);
-    erreur = sansControles(erreur);
-    return lu;
-}
-
 bool lireReglagesTexte(const std::string& contenu, const std::string& fichier, Magasin& magasin,
                        std::string& erreur) {
-    magasin.fichier = fichier;
-    Lecture lecture{fichier, {}, erreur};
-    constexpr std::string_view marqueOrdre = "\xEF\xBB\xBF";
-    // The parser skips the byte-order mark; the rates' columns are counted after it.
-    lecture.lignes = decouperLignes(std::string_view(contenu).substr(
-        contenu.compare(0, marqueOrdre.size(), marqueOrdre) == 0 ? marqueOrdre.size() : 0));
-    if (const std::size_t ligne = ligneHorsChaine(contenu)) {
-        return refuser(lecture, ligne,
-                       "TOML incorrect : une lettre non ASCII hors d'une chaine entre guillemets");
-    }
-    try {
-        const toml::table racine = toml::parse(contenu, fichier);
-        return lireReglages(lecture, racine, magasin);
-    } catch (const toml::parse_error& faute) {
-        const toml::source_position& position = faute.source().begin;
-        return refuser(lecture, position.line,
-                       "TOML incorrect, colonne " + std::to_string(position.column) + " : " +
-                           std::string(faute.description()));
-    }
+    const bool lu = lireContenu(contenu, fichier, magasin, erreur);
+    erreur = sansControles(erreur);
+    return lu;
 }
 
 std::optional<Jour> jourDe(const std::string& date) {
