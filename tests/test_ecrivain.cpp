@@ -71,6 +71,28 @@ TEST(Ecrivain, petitsTamponsDansLOrdre) {
     EXPECT_FALSE(plein.fermer());
 }
 
+// A ring of 13 bytes given pieces of 1 to 17 bytes and read in pieces of 1 to 11: the text
+// wraps at every place of the ring, and comes out whole, in its order.
+TEST(CanalTexte, anneauToursInegaux) {
+    std::string attendu;
+    for (int i = 0; attendu.size() < 5000; ++i) attendu += std::to_string(i) + ";";
+    CanalTexte canal(13);
+    canal.lire();
+    std::string lu;
+    std::thread lecteur([&] {
+        char morceau[11];
+        for (std::streamsize n = 1; (n = canal.sgetn(morceau, 1 + lu.size() % 11)) > 0;)
+            lu.append(morceau, static_cast<std::size_t>(n));
+    });
+    for (std::size_t i = 0, part = 1; i < attendu.size(); i += part, part = 1 + i % 17) {
+        canal.donner(attendu.data() + i, std::min(part, attendu.size() - i));
+    }
+    canal.finir("titre");
+    lecteur.join();
+    EXPECT_EQ(lu, attendu);
+    EXPECT_EQ(canal.donnes(), attendu.size());
+}
+
 // What follows the mark is taken back whether it is still in the buffer, handed over, or
 // written: the file is cut back there, once or twice in a file, and then goes on; the reader
 // is given exactly the file.
