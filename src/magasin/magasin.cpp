@@ -326,65 +326,6 @@ std::vector<std::string_view> decouperLignes(std::string_view texte) {
     return lignes;
 }
 
-// Past the closing quotes of a multi-line string that begin at i, and the at most two
-// quotes before them that belong to the string ("a""""): the index of the last one.
-std::size_t fermerLongue(std::string_view texte, std::size_t i, char guillemet) {
-    std::size_t fin = i;
-    while (fin + 1 < texte.size() && texte[fin + 1] == guillemet && fin + 1 - i < 5) ++fin;
-    return fin;
-}
-
-// The first line holding a byte of 0x80 or more outside a string and a comment, 0 if none.
-// No such byte is TOML there, and the parser's check of one for white space runs into
-// undefined behaviour (toml++ 3.3), so it never gets them.
-std::size_t ligneHorsChaine(std::string_view texte) {
-    enum class Dans { Rien, Commentaire, Basique, Litteral, BasiqueLongue, LitteraleLongue };
-    Dans dans = Dans::Rien;
-    std::size_t ligne = 1;
-    const auto suivent = [&](std::size_t i, std::string_view motif) {
-        return texte.compare(i, motif.size(), motif) == 0;
-    };
-    for (std::size_t i = texte.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0; i < texte.size(); ++i) {
-        const char c = texte[i];
-        if (c == '\n') {
-            ++ligne;
-            if (dans != Dans::BasiqueLongue && dans != Dans::LitteraleLongue) dans = Dans::Rien;
-            continue;
-        }
-        switch (dans) {
-            case Dans::Rien:
-                if (static_cast<unsigned char>(c) >= 0x80) return ligne;
-                if (c == '#') dans = Dans::Commentaire;
-                if (c == '"' || c == '\'') {
-                    const bool longue = suivent(i, std::string(3, c));
-                    dans = c == '"' ? (longue ? Dans::BasiqueLongue : Dans::Basique)
-                                    : (longue ? Dans::LitteraleLongue : Dans::Litteral);
-                    if (longue) i += 2;
-                }
-                break;
-            case Dans::Commentaire:
-                break;
-            case Dans::Basique:
-            case Dans::BasiqueLongue:
-                if (c == '\\' && i + 1 < texte.size() && texte[i + 1] != '\n') {
-                    ++i;
-                } else if (c == '"' && (dans == Dans::Basique || suivent(i, "\"\"\""))) {
-                    i = dans == Dans::Basique ? i : fermerLongue(texte, i, '"');
-                    dans = Dans::Rien;
-                }
-                break;
-            case Dans::Litteral:
-            case Dans::LitteraleLongue:
-                if (c == '\'' && (dans == Dans::Litteral || suivent(i, "'''"))) {
-                    i = dans == Dans::Litteral ? i : fermerLongue(texte, i, '\'');
-                    dans = Dans::Rien;
-                }
-                break;
-        }
-    }
-    return 0;
-}
-
 // A message shows the settings' control characters (C0, DEL, and C1 as UTF-8 writes them)
 // as '?', as the sales file's texts are shown: none reaches a terminal raw.
 std::string sansControles(const std::string& texte) {
@@ -424,10 +365,6 @@ bool lireContenu(const std::string& contenu, const std::string& fichier, Magasin
     // The parser skips the byte-order mark; the rates' columns are counted after it.
     lecture.lignes = decouperLignes(std::string_view(contenu).substr(
         contenu.compare(0, marqueOrdre.size(), marqueOrdre) == 0 ? marqueOrdre.size() : 0));
-    if (const std::size_t ligne = ligneHorsChaine(contenu)) {
-        return refuser(lecture, ligne,
-                       "TOML incorrect : une lettre non ASCII hors d'une chaine entre guillemets");
-    }
     try {
         const toml::table racine = toml::parse(contenu, fichier);
         return lireReglages(lecture, racine, magasin);
