@@ -311,7 +311,7 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
                 sys.exit(77)  # under the sanitizers, or Wine, nothing is preloaded
             appel, _, valeur = reste.partition(" ")
             variables.update({"LD_PRELOAD": os.environ["FACTURATION_ECHECS"], (
-                "FACTURATION_ECHEC_" + appel.upper() + ("" if appel == "retrait" else "_N")):
+                "FACTURATION_ECHEC_" + appel.upper() + ("" if appel in ("retrait", "renommage") else "_N")):
                               valeur})
         elif verbe == "environnement":  # VAR=VALUE sets, VAR alone unsets
             variables.update((v.split("=", 1) + [None])[:2] for v in shlex.split(reste))

@@ -6,6 +6,7 @@
 //                                 the signal FACTURATION_ECHEC_SIGNAL_N)
 //   FACTURATION_ECHEC_RETRAIT     removing the file of that name fails with EPERM
 //   FACTURATION_ECHEC_FSYNC_N     the Nth fsync fails with EIO
+//   FACTURATION_ECHEC_RENOMMAGE   renaming a file to that name fails with EACCES
 #include <dlfcn.h>
 #include <pthread.h>
 #include <signal.h>
@@ -100,4 +101,15 @@ extern "C" int fsync(int descripteur) {
         return -1;
     }
     return forcer(descripteur);
+}
+
+extern "C" int rename(const char* ancien, const char* nouveau) {
+    using Renommer = int (*)(const char*, const char*);
+    static const auto renommer = suivant<Renommer>("rename");
+    const char* const refuse = std::getenv("FACTURATION_ECHEC_RENOMMAGE");
+    if (refuse != nullptr && std::strcmp(nouveau, refuse) == 0) {
+        errno = EACCES;
+        return -1;
+    }
+    return renommer(ancien, nouveau);
 }
