@@ -11,8 +11,8 @@
 #include <string>
 
 #include "calcul/centimes.hpp"
-#include "ventes/lecteur.hpp"
 #include "magasin/magasin.hpp"
+#include "ventes/lecteur.hpp"
 
 namespace {
 

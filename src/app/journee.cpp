@@ -2,13 +2,13 @@
 
 #include <type_traits>
 
+#include "app/journal_differe.hpp"
 #include "calcul/centimes.hpp"
 #include "calcul/facturation.hpp"
-#include "app/journal_differe.hpp"
-#include "ventes/ventes.hpp"
 #include "report/facture.hpp"
 #include "report/sommaire.hpp"
 #include "util/fichier_entree.hpp"
+#include "ventes/ventes.hpp"
 
 namespace {
 
@@ -187,9 +187,7 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
                                            lecteur, sortie, enregistrements, alertes, fichierVente,
                                            dateFact, bareme, client, lecture);
     if (lecteur.erreur) {
-        alertes.messages << leFichier(fichierVente) + " ne peut pas etre lu : " +
-                                lecteur.erreur.message() + "\n"
-                         << std::flush;
+        alertes.messages << ligneIllisible(fichierVente, lecteur.erreur.message()) << std::flush;
     } else if (nbFactures == 0) {
         const std::string_view eAigu = alertes.eAigu;
         alertes.console << std::endl

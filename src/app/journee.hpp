@@ -8,8 +8,8 @@
 #include <system_error>
 
 #include "app/journal_differe.hpp"
-#include "ventes/lecteur.hpp"
 #include "magasin/magasin.hpp"
+#include "ventes/lecteur.hpp"
 
 // What the store's settings make of a day: its invoices' texts, its discount table and, for
 // a day whose period of taxes they give, the taxes in exact cents (null: the program's own

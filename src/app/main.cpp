@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "jour/a_jour.hpp"
 #include "app/arguments.hpp"
+#include "app/rapport.hpp"
 #include "jour/a_jour.hpp"
 #include "jour/temporaires.hpp"
 #include "jour/validation.hpp"
 #include "magasin/magasin.hpp"
-#include "app/rapport.hpp"
 #include "util/console.hpp"
 #include "util/dialogue.hpp"
 #include "util/prefixe.hpp"
@@ -147,10 +146,9 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     // Nothing due is nothing to do: status 0, nothing written.
-    const std::vector<std::string> dates = arguments.action == Action::AJour
-                                               ? joursEnRetard(formats)
-                                               : arguments.dates;
-    return verifierSortie(
-        facturerDates(dates, entree, sortie, validation, erreurs, formats, arguments.muet,
-                      magasin), erreurs);
+    const std::vector<std::string> dates =
+        arguments.action == Action::AJour ? joursEnRetard(formats) : arguments.dates;
+    return verifierSortie(facturerDates(dates, entree, sortie, validation, erreurs, formats,
+                                        arguments.muet, magasin),
+                          erreurs);
 }

@@ -65,7 +65,7 @@ bool facturerDate(std::ifstream& entree, const IdentiteFichier& ventes, Ecrivain
         if (pdf.ouvert) pdf.complet = rendu->terminer("Factures du " + dateFact);
     }
     entree.close();
-    const bool fait = terminerFichiers(fichiers, !jour.erreurLecture, jour.nbFactures,
-                                       validation, canaux.messages);
+    const bool fait = terminerFichiers(fichiers, !jour.erreurLecture, jour.nbFactures, validation,
+                                       canaux.messages);
     return fait && jour.lu;
 }

@@ -25,7 +25,7 @@ std::string nomEcrit(const std::string& nom) {
     if (!fs::exists(etat)) return nomTemporaire();
     if (!fs::is_regular_file(etat)) return nom;
     std::FILE* fichier = std::fopen(nom.c_str(), "r+b");  // neither created nor emptied
-    if (fichier == nullptr) return nom;  // GCOVR_EXCL_LINE: the tests run as root
+    if (fichier == nullptr) return nom;                   // GCOVR_EXCL_LINE: the tests run as root
     std::fclose(fichier);
     return nomTemporaire();
 }
@@ -87,7 +87,7 @@ bool terminerFichiers(const FichiersJour& fichiers, bool lu, long long nbFacture
         if (decision.avis == Avis::NonCree) {
             messages << nom + " ne peut pas etre cree\n";
         } else if (decision.avis == Avis::Incomplet) {
-            messages << "attention : " + nom + " est incomplet : l'ecriture a echoue" << std::endl;
+            messages << ligneIncomplet(sortie->nom) << std::flush;
         }
         reussi = reussi && !decision.echec;
         const bool temporaire = sortie->etat.demande && sortie->ecrit != sortie->nom;
@@ -107,8 +107,8 @@ bool terminerFichiers(const FichiersJour& fichiers, bool lu, long long nbFacture
     return reussi;
 }
 
-bool estFait(const Registre& registre, const std::string& dateVente,
-             const IdentiteFichier& ventes, Formats formats) {
+bool estFait(const Registre& registre, const std::string& dateVente, const IdentiteFichier& ventes,
+             Formats formats) {
     const auto trace = registre.find(dateVente);
     if (trace == registre.end() || !(trace->second.ventes == ventes)) return false;
     const Trace& fait = trace->second;

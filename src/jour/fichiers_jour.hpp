@@ -87,5 +87,5 @@ bool terminerFichiers(const FichiersJour& fichiers, bool lu, long long nbFacture
 
 // Whether dateVente is done for its sales file as it is now (ventes) in registre: its outputs
 // made from that very file, those asked for there.
-bool estFait(const Registre& registre, const std::string& dateVente,
-             const IdentiteFichier& ventes, Formats formats);
+bool estFait(const Registre& registre, const std::string& dateVente, const IdentiteFichier& ventes,
+             Formats formats);

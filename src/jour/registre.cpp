@@ -14,12 +14,11 @@ constexpr const char* entete = "facturation-registre 1";
 // A day's line: its date, the sales file's size, modification and change times, the count
 // of invoices, then t, p and c for the text, the PDF and the journal made ("-": none).
 std::string ligne(const std::string& date, const Trace& trace) {
-    std::string sorties = std::string(trace.texte ? "t" : "") + (trace.pdf ? "p" : "") +
-                          (trace.journal ? "c" : "");
+    std::string sorties =
+        std::string(trace.texte ? "t" : "") + (trace.pdf ? "p" : "") + (trace.journal ? "c" : "");
     return date + " " + std::to_string(trace.ventes.taille) + " " +
-           std::to_string(trace.ventes.modifie) + " " + std::to_string(trace.ventes.change) +
-           " " + std::to_string(trace.nbFactures) + " " + (sorties.empty() ? "-" : sorties) +
-           "\n";
+           std::to_string(trace.ventes.modifie) + " " + std::to_string(trace.ventes.change) + " " +
+           std::to_string(trace.nbFactures) + " " + (sorties.empty() ? "-" : sorties) + "\n";
 }
 
 bool lireLigne(const std::string& texte, std::string& date, Trace& trace) {

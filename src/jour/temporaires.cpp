@@ -32,8 +32,8 @@ void retirerRetenus() {
 
 std::string nomTemporaire() {
     const unsigned long numero = ++suivant;
-    const std::string nom = std::string(prefixeTemporaire) +
-                            std::to_string(numeroProcessus()) + "-" + std::to_string(numero);
+    const std::string nom = std::string(prefixeTemporaire) + std::to_string(numeroProcessus()) +
+                            "-" + std::to_string(numero);
     if (numero == 1) siInterrompu(retirerRetenus);
     // GCOVR_EXCL_BR_START: a count and a process number are far shorter
     if (nom.size() < longueurNom) {

@@ -31,8 +31,7 @@ Compte engager(const Engagement& engagement) {
     const auto& remplacements = engagement.remplacements;
     for (std::size_t i = 0; i < remplacements.size(); ++i) {
         if (forcerFichier(remplacements[i].temporaire)) {
-            compte.messages += "attention : " + leFichier(remplacements[i].nom) +
-                               " est incomplet : l'ecriture a echoue\n";
+            compte.messages += ligneIncomplet(remplacements[i].nom);
             abandonner(remplacements, 0);
             return {compte.messages, false};
         }
@@ -61,7 +60,8 @@ Compte engager(const Engagement& engagement) {
                 leFichier(retrait.nom) + " ne peut pas etre retire : " + code.message() + "\n";
             compte.reussi = false;
         } else if (retrait.dire) {
-            compte.messages += leFichier(retrait.nom) + " est retire : il ne correspond plus aux factures\n";
+            compte.messages +=
+                leFichier(retrait.nom) + " est retire : il ne correspond plus aux factures\n";
         }
     }
     // A folder that cannot be flushed (some network shares) has been written all the same.
@@ -71,8 +71,8 @@ Compte engager(const Engagement& engagement) {
     registre[engagement.date] = engagement.trace;
     const std::error_code code = ecrireRegistre(registre);
     if (code) {
-        compte.messages += leFichier(nomRegistre) + " ne peut pas etre ecrit : " + code.message() +
-                           "\n";
+        compte.messages +=
+            leFichier(nomRegistre) + " ne peut pas etre ecrit : " + code.message() + "\n";
         compte.reussi = false;
     }
     return compte;

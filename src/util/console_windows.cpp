@@ -116,8 +116,7 @@ long numeroProcessus() {
 }
 
 bool processusVivant(long numero) {
-    const HANDLE processus =
-        ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(numero));
+    const HANDLE processus = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(numero));
     if (processus == nullptr) return ::GetLastError() == ERROR_ACCESS_DENIED;
     const bool vivant = ::WaitForSingleObject(processus, 0) == WAIT_TIMEOUT;
     ::CloseHandle(processus);

@@ -12,6 +12,14 @@ void signalerAbsent(std::ostream& messages, const std::string& nomFichier) {
     messages << leFichier(nomFichier) + " est absent\n";
 }
 
+std::string ligneIllisible(const std::string& nomFichier, const std::string& raison) {
+    return leFichier(nomFichier) + " ne peut pas etre lu : " + raison + "\n";
+}
+
+std::string ligneIncomplet(const std::string& nomFichier) {
+    return "attention : " + leFichier(nomFichier) + " est incomplet : l'ecriture a echoue\n";
+}
+
 bool fluxVide(std::istream& flux) {
     return flux.peek() == std::char_traits<char>::eof();
 }
@@ -28,8 +36,7 @@ bool ouvrirFichierEntree(std::ifstream& flux, std::string nomFichier, std::ostre
     const int raison = errno;
     std::error_code code;
     if (flux.is_open() && flux.bad() && !std::filesystem::is_directory(nomFichier, code)) {
-        messages << leFichier(nomFichier) + " ne peut pas etre lu : " +
-                        std::system_category().message(raison) + "\n";
+        messages << ligneIllisible(nomFichier, std::system_category().message(raison));
         flux.close();
         return false;
     }

@@ -21,3 +21,9 @@ std::string leFichier(const std::string& nomFichier);
 
 // The message of a file that is not there: le fichier "<nomFichier>" est absent.
 void signalerAbsent(std::ostream& messages, const std::string& nomFichier);
+
+// The line of a file whose read failed, for the reason raison (the system's words).
+std::string ligneIllisible(const std::string& nomFichier, const std::string& raison);
+
+// The line of an output that could not be written whole.
+std::string ligneIncomplet(const std::string& nomFichier);
