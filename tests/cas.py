@@ -336,7 +336,9 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
     for journal in glob.glob(os.path.join(dossier, "facture *.csv")):  # files, not devices
         vrais = os.path.isfile(journal) and os.path.isfile(journal[:-4] + ".txt")
         fautes += verifier_journal(journal) if vrais else []
-    fautes += ["%s left behind" % n for n in os.listdir(dossier) if n.startswith(".facturation-temp")]
+    fautes += ["%s left behind" % n for n in os.listdir(dossier)  # but a running process's
+               if re.fullmatch(r"\.facturation-temp-(?!1-)\d+-\d+", n)
+               and os.path.isfile(os.path.join(dossier, n))]
     obtenus = {"statut": b"%d" % statut, "console": sortie, "erreurs": erreurs, "avant": avant}
     for titre, attendu in attendus.items():
         verbe, _, nom = titre.partition(" ")

@@ -73,13 +73,14 @@ bool terminerFichiers(const FichiersJour& fichiers, bool lu, long long nbFacture
     Engagement engagement;
     // Only a day of the calendar is looked for by the catch-up.
     if (jourDe(fichiers.dateVente)) engagement.date = fichiers.dateVente;
-    engagement.trace = {fichiers.ventes, nbFactures, false, false, false};
+    engagement.trace = {fichiers.ventes, nbFactures, false, false};
+    bool texteValide = false;  // the day is put in place with its text, or not at all
     bool reussi = true;
     const bool avecFactures = nbFactures > 0;
     const EtatFichier texte = fichiers.texte.etat;
     // In the order the messages have always come in: the text, the journal, the PDF.
     for (const auto& [sorte, sortie, fait] :
-         {std::tuple{Sorte::Texte, &fichiers.texte, &engagement.trace.texte},
+         {std::tuple{Sorte::Texte, &fichiers.texte, &texteValide},
           std::tuple{Sorte::Journal, &fichiers.journal, &engagement.trace.journal},
           std::tuple{Sorte::Pdf, &fichiers.pdf, &engagement.trace.pdf}}) {
         const Decision decision = decider(sorte, sortie->etat, texte, lu, avecFactures);
@@ -103,7 +104,7 @@ bool terminerFichiers(const FichiersJour& fichiers, bool lu, long long nbFacture
         *fait = decision.valider || (sorte == Sorte::Pdf && sortie->etat.demande &&
                                      decision.retirer && decision.avis == Avis::Aucun);
     }
-    if (engagement.trace.texte) validation.confier(std::move(engagement));
+    if (texteValide) validation.confier(std::move(engagement));
     return reussi;
 }
 
@@ -115,7 +116,7 @@ bool estFait(const Registre& registre, const std::string& dateVente, const Ident
     const auto tenu = [&](bool fait, const char* extension) {
         return fait && present(nomFacture(dateVente, extension));
     };
-    return tenu(fait.texte, ".txt") &&
+    return tenu(true, ".txt") &&
            (!formats.pdf || (fait.pdf && (fait.nbFactures == 0 || tenu(true, ".pdf")))) &&
            (!formats.csv || tenu(fait.journal, ".csv"));
 }

@@ -11,12 +11,11 @@
 
 constexpr const char* nomRegistre = ".facturation-registre";
 
-// A day put in place: the sales file as it was read, its count of invoices (a day without
-// any has no PDF), and which of the text, the PDF and the journal were made from it.
+// A day put in place, its text always: the sales file as it was read, its count of invoices
+// (a day without any has no PDF), and whether the PDF and the journal were made from it.
 struct Trace {
     IdentiteFichier ventes;
     long long nbFactures = 0;
-    bool texte = false;
     bool pdf = false;
     bool journal = false;
 };
