@@ -20,10 +20,9 @@ bool present(const std::string& nom) {
 // Where the output nom is written: beside it, unless it stands as something other than a
 // regular file, or as a file the user may not write (whose opening then fails as it did).
 std::string nomEcrit(const std::string& nom) {
-    std::error_code code;
-    const fs::file_status etat = fs::symlink_status(nom, code);
-    if (!fs::exists(etat)) return nomTemporaire();
-    if (!fs::is_regular_file(etat)) return nom;
+    const Nature nature = natureFichier(nom);
+    if (nature == Nature::Absent) return nomTemporaire();
+    if (nature == Nature::Autre) return nom;
     std::FILE* fichier = std::fopen(nom.c_str(), "r+b");  // neither created nor emptied
     if (fichier == nullptr) return nom;                   // GCOVR_EXCL_LINE: the tests run as root
     std::fclose(fichier);

@@ -57,6 +57,11 @@ struct IdentiteFichier {
     }
 };
 
+// What the name nom stands for: nothing, a regular file of a disk, or anything else (a link,
+// a directory, a pipe, a device), a link not followed.
+enum class Nature { Absent, Ordinaire, Autre };
+Nature natureFichier(const std::string& nom);
+
 // The identity of the file nom names (a link followed); false when it cannot be examined.
 bool identiteFichier(const std::string& nom, IdentiteFichier& identite);
 

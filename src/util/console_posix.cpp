@@ -103,6 +103,12 @@ std::error_code forcer(const std::string& nom, int mode) {
 
 }  // namespace
 
+Nature natureFichier(const std::string& nom) {
+    struct stat etat {};
+    if (::lstat(nom.c_str(), &etat) != 0) return errno == ENOENT ? Nature::Absent : Nature::Autre;
+    return S_ISREG(etat.st_mode) ? Nature::Ordinaire : Nature::Autre;
+}
+
 bool identiteFichier(const std::string& nom, IdentiteFichier& identite) {
     struct stat etat {};
     if (::stat(nom.c_str(), &etat) != 0) return false;

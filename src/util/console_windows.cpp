@@ -70,6 +70,26 @@ std::error_code erreurSysteme() {
 
 }  // namespace
 
+// The name itself opened, a link not followed: a link (a reparse point), a directory or a
+// device is no file of the disk to replace.
+Nature natureFichier(const std::string& nom) {
+    const HANDLE fichier = ::CreateFileA(
+        nom.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (fichier == INVALID_HANDLE_VALUE) {
+        const DWORD erreur = ::GetLastError();
+        return erreur == ERROR_FILE_NOT_FOUND || erreur == ERROR_PATH_NOT_FOUND ? Nature::Absent
+                                                                                : Nature::Autre;
+    }
+    BY_HANDLE_FILE_INFORMATION informations{};
+    const bool disque = ::GetFileType(fichier) == FILE_TYPE_DISK &&
+                        ::GetFileInformationByHandle(fichier, &informations) != 0 &&
+                        (informations.dwFileAttributes &
+                         (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+    ::CloseHandle(fichier);
+    return disque ? Nature::Ordinaire : Nature::Autre;
+}
+
 bool identiteFichier(const std::string& nom, IdentiteFichier& identite) {
     WIN32_FILE_ATTRIBUTE_DATA donnees{};
     if (::GetFileAttributesExA(nom.c_str(), GetFileExInfoStandard, &donnees) == 0) return false;
