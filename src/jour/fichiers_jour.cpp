@@ -1,21 +1,13 @@
 #include "jour/fichiers_jour.hpp"
 
 #include <cstdio>
-#include <filesystem>
 #include <system_error>
 
 #include "jour/temporaires.hpp"
 #include "magasin/magasin.hpp"
 #include "util/fichier_entree.hpp"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-bool present(const std::string& nom) {
-    std::error_code code;
-    return fs::exists(fs::symlink_status(nom, code));
-}
 
 // Where the output nom is written: beside it, unless it stands as something other than a
 // regular file, or as a file the user may not write (whose opening then fails as it did).
@@ -112,10 +104,10 @@ bool estFait(const Registre& registre, const std::string& dateVente, const Ident
     const auto trace = registre.find(dateVente);
     if (trace == registre.end() || !(trace->second.ventes == ventes)) return false;
     const Trace& fait = trace->second;
-    const auto tenu = [&](bool fait, const char* extension) {
-        return fait && present(nomFacture(dateVente, extension));
+    const auto present = [&](const char* extension) {
+        return natureFichier(nomFacture(dateVente, extension)) != Nature::Absent;
     };
-    return tenu(true, ".txt") &&
-           (!formats.pdf || (fait.pdf && (fait.nbFactures == 0 || tenu(true, ".pdf")))) &&
-           (!formats.csv || tenu(fait.journal, ".csv"));
+    return present(".txt") &&
+           (!formats.pdf || (fait.pdf && (fait.nbFactures == 0 || present(".pdf")))) &&
+           (!formats.csv || (fait.journal && present(".csv")));
 }
