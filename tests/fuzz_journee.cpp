@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/journee.hpp"
+#include "report/facture.hpp"
 #include "report/pdf.hpp"
 
 namespace {
@@ -15,7 +16,7 @@ namespace {
 // Today's Quebec taxes, for the day in cents.
 Magasin quebec() {
     Magasin magasin;
-    magasin.taxes.push_back({20130101, {5000, 9975, false}, "tps (5 %) : ", "tvq (9,975 %) : "});
+    magasin.taxes.push_back({20130101, {5000, 9975, false}, "tps (5 %) :", "tvq (9,975 %) :"});
     return magasin;
 }
 const Magasin magasinProgramme;

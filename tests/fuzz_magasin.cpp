@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     Magasin magasin;
     std::string erreur;
     if (!lireReglagesTexte(contenu, "magasin.toml", magasin, erreur)) {
-        if (erreur.rfind("le fichier \"magasin.toml\", ligne ", 0) != 0 ||
+        if ((erreur.rfind("le fichier \"magasin.toml\", ligne ", 0) != 0 &&
+             erreur.rfind("le fichier \"magasin.toml\" : ", 0) != 0) ||
             erreur.find('\n') != std::string::npos) {
             __builtin_trap();
         }

@@ -8,35 +8,38 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "calcul/centimes.hpp"
 #include "calcul/facturation.hpp"
 
-// One invoice's figures, as its journal record gives them.
+// One invoice's figures, as its journal record gives them: FactureJour is the day's invoice,
+// in floats (Facture) or in cents (FactureCentimes).
+template <class FactureJour>
 struct FiguresJournal {
     long long noFacture = 0;
     int noClient = 0;
     CategorieClient categorie = CategorieClient::NonMembre;
-    std::variant<Facture, FactureCentimes> facture;  // its amounts in floats or in cents
+    FactureJour facture;
     std::size_t longueurPrenom = 0;  // its names stand in the batch, after those before it
     std::size_t longueurNom = 0;
 };
 
+template <class FactureJour>
 struct LotJournal {
-    std::vector<FiguresJournal> figures;
+    std::vector<FiguresJournal<FactureJour>> figures;
     std::string noms;  // each invoice's first and last names, one after the other
 };
 
 // Records in a batch: enough that starting a thread costs little beside them.
 constexpr std::size_t tailleLot = 4096;
 
+template <class FactureJour>
 struct JournalDiffere {
     std::ostream* flux = nullptr;    // none: no journal
     std::size_t taille = tailleLot;  // of a batch (tests shrink it)
     std::string dateFact;
-    LotJournal lot;
+    LotJournal<FactureJour> lot;
     std::size_t longueurPrenom = 0;
     std::size_t longueurNom = 0;
     std::future<void> impression;  // the batch being printed, if any
@@ -44,18 +47,24 @@ struct JournalDiffere {
 
 // A journal on flux (null for none), whose header is written at once, in batches of
 // taille records. It must not move once an invoice is added.
-void ouvrirJournal(JournalDiffere& journal, std::ostream* flux, const std::string& dateFact,
-                   std::size_t taille = tailleLot);
+template <class FactureJour>
+void ouvrirJournal(JournalDiffere<FactureJour>& journal, std::ostream* flux,
+                   const std::string& dateFact, std::size_t taille = tailleLot);
 
 // For a journal with a stream, the caller having looked: notes the names of the invoice
 // begun, while they can be read (the item records move the client record's words out of
 // reach). An invoice taken back, after which nothing more is read, leaves its names unused
 // at the end of the batch.
-void noterNoms(JournalDiffere& journal, std::string_view prenom, std::string_view nom);
+template <class FactureJour>
+void noterNoms(JournalDiffere<FactureJour>& journal, std::string_view prenom,
+               std::string_view nom);
 
 // For a journal with a stream: adds the finished invoice whose names were noted last; a
 // full batch goes to be printed once the one before it is.
-void ajouterAuJournal(JournalDiffere& journal, const FiguresJournal& figures);
+template <class FactureJour>
+void ajouterAuJournal(JournalDiffere<FactureJour>& journal,
+                      const FiguresJournal<FactureJour>& figures);
 
 // Prints what is left and waits until every record is on flux.
-void terminerJournal(JournalDiffere& journal);
+template <class FactureJour>
+void terminerJournal(JournalDiffere<FactureJour>& journal);

@@ -1,73 +1,34 @@
 #include "app/journee.hpp"
 
-#include <type_traits>
-
 #include "app/journal_differe.hpp"
-#include "calcul/centimes.hpp"
-#include "calcul/facturation.hpp"
-#include "report/facture.hpp"
-#include "report/sommaire.hpp"
+#include "app/mode_magasin.hpp"
+#include "app/mode_programme.hpp"
 #include "util/fichier_entree.hpp"
 #include "ventes/ventes.hpp"
 
 namespace {
 
-// The day's two arithmetics: floats, or exact cents in the period of the settings.
-template <class FactureJour>
-constexpr bool enCentimes = std::is_same_v<FactureJour, FactureCentimes>;
-
-// Computes one item line, adds it to the invoice and writes it.
-void facturerArticle(std::ostream& sortie, Facture& facture, const TableRabais& rabais,
-                     CategorieClient categorie, const Article& article,
-                     std::string_view description) {
-    const LigneCalculee ligne =
-        ajouterLigne(facture, rabais, categorie, article.qty, article.prix, article.sel);
-    ecrireLigneFacture(sortie, article.noArticle, description, article.qty, article.prix,
-                       ligne.sousTotal, article.sel, static_cast<int>(ligne.tauxRabais),
-                       ligne.totalLigne);
-}
-
-void facturerArticle(std::ostream& sortie, FactureCentimes& facture, const TableRabais& rabais,
-                     CategorieClient categorie, const Article& article,
-                     std::string_view description) {
-    const LigneCentimes ligne =
-        ajouterLigne(facture, rabais, categorie, article.qty, article.prixCentimes, article.sel);
-    ecrireLigneFacture(sortie, article.noArticle, description, article.qty,
-                       static_cast<Centimes>(article.prixCentimes), ligne.sousTotal, article.sel,
-                       ligne.tauxRabais, ligne.totalLigne);
-}
-
-void calculerTaxes(FactureCentimes& facture, const Bareme& bareme) {
-    calculerTaxes(facture, bareme.periode->taux);
-}
-
-void calculerTaxes(Facture& facture, const Bareme& /*bareme*/) {
-    calculerTaxes(facture);
-}
-
-// Writes one client's invoice; counts it in the day, and hands its figures to the journal,
-// only once every item record has been read. False, with arret, at an item record that
-// cannot be read whole: what was written of the invoice is then to be taken back.
-template <class FactureJour, class Totaux>
-bool facturerClient(Lecteur& entree, std::ostream& sortie, JournalDiffere& journal,
-                    const Client& client, const std::string& dateFact, const Bareme& bareme,
-                    const TextesFacture& textes, Totaux& totaux, Arret& arret) {
+// Writes one client's invoice as mode does; counts it in the day, and hands its figures to
+// the journal, only once every item record has been read. False, with arret, at an item
+// record that cannot be read whole: what was written of the invoice is then to be taken back.
+template <class Mode>
+bool facturerClient(Lecteur& entree, std::ostream& sortie,
+                    JournalDiffere<typename Mode::FactureJour>& journal, const Client& client,
+                    const std::string& dateFact, const Mode& mode, typename Mode::Totaux& totaux,
+                    Arret& arret) {
     const CategorieClient categorie = categorieClient(texte(entree, client.type));
     const std::string_view prenom = texte(entree, client.prenom);
     const std::string_view nom = texte(entree, client.nom);
     const bool avecJournal = journal.flux != nullptr;
     if (avecJournal) noterNoms(journal, prenom, nom);
-    FactureJour facture;
-    ecrireEnteteFacture(sortie, textes, totaux.nbFactures, dateFact, client.noClient, prenom, nom);
-    Article article;
+    typename Mode::FactureJour facture;
+    mode.entete(sortie, totaux.nbFactures, dateFact, client.noClient, prenom, nom);
+    typename Mode::ArticleJour article;
     for (int i = 0; i < client.nbArticle; ++i) {
-        if (!lireArticle(entree, article, arret, enCentimes<FactureJour>)) return false;
-        facturerArticle(sortie, facture, bareme.magasin.rabais, categorie, article,
-                        texte(entree, article.description));
+        if (!lireArticle(entree, article, arret)) return false;
+        mode.article(sortie, facture, categorie, article, texte(entree, article.description));
     }
-    calculerTaxes(facture, bareme);
-    ecrirePiedFacture(sortie, textes, facture.sousTotalFacture, facture.tps, facture.tvq,
-                      facture.totalFacture, facture.nbArticleFacture, facture.rabaisFacture);
+    mode.pied(sortie, facture);
     if (avecJournal) {
         ajouterAuJournal(journal, {totaux.nbFactures, client.noClient, categorie, facture, 0, 0});
     }
@@ -100,24 +61,20 @@ const std::string suiteIgnoree = "la suite est ignoree";
 
 // Invoices the client read and those after it, as long as they can be read whole, then
 // writes the summary of the invoices written. Returns the count of invoices.
-template <class FactureJour, class Totaux>
-long long facturerClients(Lecteur& lecteur, std::ostream& sortie, JournalDiffere& journal,
+template <class Mode>
+long long facturerClients(Lecteur& lecteur, std::ostream& sortie, std::ostream* flux,
                           const Canaux& alertes, const std::string& fichierVente,
-                          const std::string& dateFact, const Bareme& bareme, Client& client,
-                          Lecture& lecture) {
-    const Identite& identite = bareme.magasin.identite;
-    const TextesFacture textes =
-        bareme.periode != nullptr
-            ? preparerTextes(identite, bareme.periode->libelleTps, bareme.periode->libelleTvq)
-            : preparerTextes(identite);
-    Totaux totaux;
+                          const std::string& dateFact, const Mode& mode, Client& client,
+                          Lecture& lecture, std::size_t lot) {
+    JournalDiffere<typename Mode::FactureJour> journal;
+    ouvrirJournal(journal, flux, dateFact, lot);
+    typename Mode::Totaux totaux;
     Arret arret;
     while (lecture == Lecture::Lu) {
         // A client whose items cannot all be read gets no invoice: one that looks complete
         // with a wrong total could be handed to the client.
         const std::ostream::pos_type debutFacture = sortie.tellp();
-        if (!facturerClient<FactureJour>(lecteur, sortie, journal, client, dateFact, bareme,
-                                         textes, totaux, arret)) {
+        if (!facturerClient(lecteur, sortie, journal, client, dateFact, mode, totaux, arret)) {
             sortie.seekp(debutFacture);
             lecture = Lecture::Illisible;
             signalerArret(alertes, lecteur, fichierVente, arret.ligne,
@@ -137,11 +94,7 @@ long long facturerClients(Lecteur& lecteur, std::ostream& sortie, JournalDiffere
         }
     }
     terminerJournal(journal);
-    if (totaux.nbFactures > 0) {
-        ecrireSommaire(sortie, dateFact, totaux.nbFactures, totaux.nbArticles,
-                       totaux.montantAvantRabais, totaux.montantRabais, totaux.montantTaxes,
-                       totaux.montantTotal, totaux.nbMembre, totaux.nbVip, totaux.nbNonMembre);
-    }
+    if (totaux.nbFactures > 0) mode.sommaire(sortie, dateFact, totaux);
     return totaux.nbFactures;
 }
 
@@ -166,8 +119,6 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
     const bool enteteLu = lireEntete(lecteur, dateFact);
     alertes.console << "La date dans le fichier est : " + montrer(dateFact, alertes.c1Console)
                     << std::endl;
-    JournalDiffere enregistrements;
-    ouvrirJournal(enregistrements, journal, dateFact, lot);
 
     Client client;
     Arret arret;
@@ -179,13 +130,14 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
         signalerArret(alertes, lecteur, fichierVente, arret.ligne,
                       causeArret(arret, "avant la premiere facture"), suiteIgnoree);
     }
-    const long long nbFactures = bareme.periode != nullptr
-                                     ? facturerClients<FactureCentimes, TotauxJourCentimes>(
-                                           lecteur, sortie, enregistrements, alertes, fichierVente,
-                                           dateFact, bareme, client, lecture)
-                                     : facturerClients<Facture, TotauxJour>(
-                                           lecteur, sortie, enregistrements, alertes, fichierVente,
-                                           dateFact, bareme, client, lecture);
+    // The day's mode, chosen here once: the store's, in cents, when its settings give the day's
+    // period; the program's own otherwise.
+    const long long nbFactures =
+        bareme.periode != nullptr
+            ? facturerClients(lecteur, sortie, journal, alertes, fichierVente, dateFact,
+                              ModeMagasin(bareme.magasin, *bareme.periode), client, lecture, lot)
+            : facturerClients(lecteur, sortie, journal, alertes, fichierVente, dateFact,
+                              ModeProgramme{}, client, lecture, lot);
     if (lecteur.erreur) {
         alertes.messages << ligneIllisible(fichierVente, lecteur.erreur.message()) << std::flush;
     } else if (nbFactures == 0) {

@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "jour/registre.hpp"
-#include "magasin/magasin.hpp"
+#include "calendrier/calendrier.hpp"
 
 namespace fs = std::filesystem;
 

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "jour/temporaires.hpp"
-#include "magasin/magasin.hpp"
+#include "calendrier/calendrier.hpp"
 #include "util/fichier_entree.hpp"
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include <toml++/toml.h>
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
@@ -18,7 +17,7 @@ constexpr std::size_t largeurAdresseMax = 60;
 constexpr std::size_t lignesAdresseMax = 5;
 constexpr std::size_t largeurMerciMax = 71;
 constexpr int rabaisMax = 100;
-constexpr double tauxTaxeMax = 100.0;
+constexpr int tauxTaxeMax = 100;
 // Settings are a page of text: a larger file is no store's.
 constexpr std::size_t tailleMagasinMax = 1 << 20;
 
@@ -30,10 +29,13 @@ struct Lecture {
     std::string& erreur;
 };
 
-bool refuser(Lecture& lecture, toml::source_index ligne, const std::string& quoi) {
-    lecture.erreur =
-        leFichier(lecture.fichier) + ", ligne " + std::to_string(ligne) + " : " + quoi;
+bool refuser(Lecture& lecture, const std::string& ligne, const std::string& quoi) {
+    lecture.erreur = leFichier(lecture.fichier) + ", ligne " + ligne + " : " + quoi;
     return false;
+}
+
+bool refuser(Lecture& lecture, toml::source_index ligne, const std::string& quoi) {
+    return refuser(lecture, std::to_string(ligne), quoi);
 }
 
 bool refuser(Lecture& lecture, const toml::node& noeud, const std::string& quoi) {
@@ -107,22 +109,29 @@ bool chiffres(std::string_view texte, std::size_t debut, std::size_t n) {
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// A registration number: nbChiffres digits, an optional blank, the program's two letters,
-// four digits ("123456789 RT0001").
+std::size_t apresBlancs(std::string_view texte, std::size_t i) {
+    while (i < texte.size() && texte[i] == ' ') ++i;
+    return i;
+}
+
+// A registration number as Revenu Quebec prints it: nbChiffres digits, blanks or none, the
+// program's two letters, blanks or none, four digits ("123456789 RT 0001"); kept as written.
 bool lireNumero(Lecture& lecture, const toml::node& noeud, std::string_view nom,
                 std::size_t nbChiffres, std::string_view lettres, std::string& numero) {
     if (!lireTexte(lecture, noeud, nom, numero)) return false;
-    const std::size_t blanc = numero.size() > nbChiffres && numero[nbChiffres] == ' ' ? 1 : 0;
-    const std::size_t apres = nbChiffres + blanc;
-    if (chiffres(numero, 0, nbChiffres) && numero.compare(apres, 2, lettres) == 0 &&
-        chiffres(numero, apres + 2, 4) && numero.size() == apres + 6) {
+    constexpr std::size_t chiffresCompte = 4;
+    const std::size_t avantLettres = apresBlancs(numero, nbChiffres);
+    const std::size_t compte = apresBlancs(numero, avantLettres + lettres.size());
+    if (chiffres(numero, 0, nbChiffres) && numero.compare(avantLettres, 2, lettres) == 0 &&
+        chiffres(numero, compte, chiffresCompte) && numero.size() == compte + chiffresCompte) {
         return true;
     }
-    const std::string exemple = std::string(nbChiffres, '9') + " " + std::string(lettres) + "0001";
+    const std::string exemple =
+        std::string(nbChiffres, '9') + " " + std::string(lettres) + " 0001";
     return refuser(lecture, noeud,
-                   cite(nom) + " doit s'ecrire " + std::to_string(nbChiffres) +
-                       " chiffres, un blanc s'il le faut, " + std::string(lettres) +
-                       " et 4 chiffres, comme " + cite(exemple));
+                   cite(nom) + " doit s'ecrire " + std::to_string(nbChiffres) + " chiffres, " +
+                       std::string(lettres) + " et 4 chiffres, des blancs entre eux ou non, " +
+                       "comme " + cite(exemple));
 }
 
 bool lireAdresse(Lecture& lecture, const toml::node& noeud, std::vector<std::string>& adresse) {
@@ -203,7 +212,26 @@ bool lireRabais(Lecture& lecture, const toml::table& table, TableRabais& rabais)
            lireCategorie(lecture, table, "non_membre", rabais.nonMembre);
 }
 
-// A rate's text as the file writes it, when it is plain digits with a point or without.
+// The thousandths of a percent of a rate written as plain digits with at most three
+// decimals ("9.975", "5", "7.5"), from its text: the label and the arithmetic then show the
+// same rate. False for any other text (an exponent, a sign, an underscore, more decimals).
+bool millemesEcrits(std::string_view texte, long long& unites) {
+    const std::size_t point = std::min(texte.find('.'), texte.size());
+    const std::size_t decimales = point < texte.size() ? texte.size() - point - 1 : 0;
+    if (point == 0 || point > 2 || !chiffres(texte, 0, point) ||
+        (point < texte.size() && (decimales == 0 || decimales > 3)) ||
+        !chiffres(texte, point + 1, decimales)) {
+        return false;
+    }
+    unites = 0;
+    for (char c : texte) {
+        if (c != '.') unites = unites * 10 + (c - '0');
+    }
+    for (std::size_t d = decimales; d < 3; ++d) unites *= 10;
+    return true;
+}
+
+// A value's text as the file writes it, when it stands on one line.
 std::string_view texteEcrit(const Lecture& lecture, const toml::node& noeud) {
     const toml::source_region& region = noeud.source();
     if (region.begin.line == 0 || region.begin.line > lecture.lignes.size() ||
@@ -213,49 +241,36 @@ std::string_view texteEcrit(const Lecture& lecture, const toml::node& noeud) {
     const std::string_view ligne = lecture.lignes[region.begin.line - 1];
     const std::size_t debut = region.begin.column - 1;
     if (debut >= ligne.size()) return {};
-    const std::string_view texte = ligne.substr(debut, region.end.column - region.begin.column);
-    const std::size_t point = texte.find('.');
-    const std::size_t entiers = std::min(point, texte.size());
-    if (entiers == 0 || !chiffres(texte, 0, entiers)) return {};
-    if (point == std::string_view::npos) return texte;
-    const std::size_t decimales = texte.size() - point - 1;
-    return decimales > 0 && chiffres(texte, point + 1, decimales) ? texte : std::string_view{};
+    return ligne.substr(debut, region.end.column - region.begin.column);
 }
 
-// The rate as its label shows it, a decimal comma: what the file writes, or its shortest
-// decimals when the file writes it otherwise (an exponent, a sign, an underscore).
-std::string texteTaux(const Lecture& lecture, const toml::node& noeud, long long unites) {
-    std::string texte(texteEcrit(lecture, noeud));
-    if (texte.empty()) {
-        texte = std::to_string(unites / unitesParPourcent);
-        std::string decimales = std::to_string(unitesParPourcent + unites % unitesParPourcent);
-        decimales.erase(0, 1);
-        while (!decimales.empty() && decimales.back() == '0') decimales.pop_back();
-        if (!decimales.empty()) texte += "." + decimales;
-    }
-    std::replace(texte.begin(), texte.end(), '.', ',');
-    return texte;
+// The rate as its label shows it: its value's shortest decimals, a decimal comma (9,975).
+std::string texteTaux(long long unites) {
+    std::string texte = std::to_string(unites / unitesParPourcent);
+    std::string decimales = std::to_string(unitesParPourcent + unites % unitesParPourcent);
+    decimales.erase(0, 1);
+    while (!decimales.empty() && decimales.back() == '0') decimales.pop_back();
+    return decimales.empty() ? texte : texte + "," + decimales;
 }
 
+// A rate from 0 to less than 100 %, at most three decimals in its text: a TOML integer, or a
+// float whose text is plain digits. The text decides, never the double's nearest value.
 bool lireTaux(Lecture& lecture, const toml::node& noeud, std::string_view nom, long long& unites,
               std::string& libelle) {
     bool lu = false;
     if (const std::optional<std::int64_t> entier = noeud.value_exact<std::int64_t>()) {
         lu = *entier >= 0 && *entier < static_cast<std::int64_t>(tauxTaxeMax);
         unites = static_cast<long long>(*entier) * unitesParPourcent;
-    } else if (const std::optional<double> reel = noeud.value_exact<double>()) {
-        // At most three decimals: the value is then exactly the double nearest its thousandths.
-        lu = *reel >= 0.0 && *reel < tauxTaxeMax;
-        unites = lu ? std::llround(*reel * static_cast<double>(unitesParPourcent)) : 0;
-        lu = lu && static_cast<double>(unites) / static_cast<double>(unitesParPourcent) == *reel;
+    } else if (noeud.is_floating_point()) {
+        lu = millemesEcrits(texteEcrit(lecture, noeud), unites);
     }
     if (!lu) {
         return refuser(lecture, noeud,
                        cite(nom) +
                            " doit etre un pourcentage de 0 a moins de 100, a 3 decimales " +
-                           "au plus");
+                           "au plus, comme 9.975");
     }
-    libelle = std::string(nom) + " (" + texteTaux(lecture, noeud, unites) + " %) : ";
+    libelle = std::string(nom) + " (" + texteTaux(unites) + " %) :";
     return true;
 }
 
@@ -273,7 +288,7 @@ bool lirePeriode(Lecture& lecture, const toml::node& noeud, PeriodeTaxes& period
     const toml::node& depuis = *table->get("depuis");
     const std::optional<toml::date> date = depuis.value_exact<toml::date>();
     if (!date) return refuser(lecture, depuis, "\"depuis\" doit etre une date, comme 2013-01-01");
-    periode.depuis = static_cast<Jour>(date->year) * 10000 + Jour{date->month} * 100 + date->day;
+    periode.depuis = jourDe(date->year, date->month, date->day);
     const toml::node& surTps = *table->get("tvq_sur_tps");
     const std::optional<bool> drapeau = surTps.value_exact<bool>();
     if (!drapeau) return refuser(lecture, surTps, "\"tvq_sur_tps\" doit etre true ou false");
@@ -313,7 +328,16 @@ bool lireReglages(Lecture& lecture, const toml::table& racine, Magasin& magasin)
         if (table == nullptr || !lireRabais(lecture, *table, magasin.rabais)) return false;
     }
     const toml::node* taxes = racine.get("taxes");
-    return taxes == nullptr || lireTaxes(lecture, *taxes, magasin.taxes);
+    if (taxes != nullptr && !lireTaxes(lecture, *taxes, magasin.taxes)) return false;
+    if (!magasin.taxes.empty()) return true;
+    // A store with settings invoices in cents with its own taxes: the program's 2006 floats
+    // would pass, without a word, for today's.
+    const std::string quoi =
+        "aucune periode [[taxes]] : les reglages d'un magasin donnent "
+        "ses taxes, comme dans examples/magasin-quebec.toml";
+    if (taxes != nullptr) return refuser(lecture, *taxes, quoi);
+    lecture.erreur = leFichier(lecture.fichier) + " : " + quoi;
+    return false;
 }
 
 std::vector<std::string_view> decouperLignes(std::string_view texte) {
@@ -356,13 +380,69 @@ bool lireTout(const std::string& fichier, std::string& contenu) {
     return lu;
 }
 
+bool lettre(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The digits of ligne that end just before fin, or that begin at debut.
+std::string_view chiffresAvant(std::string_view ligne, std::size_t fin) {
+    std::size_t debut = fin;
+    while (debut > 0 && chiffres(ligne, debut - 1, 1)) --debut;
+    return ligne.substr(debut, fin - debut);
+}
+
+std::string_view chiffresApres(std::string_view ligne, std::size_t debut) {
+    std::size_t fin = debut;
+    while (chiffres(ligne, fin, 1)) ++fin;
+    return ligne.substr(debut, fin - debut);
+}
+
+// What a store's usual mistakes mean, in its words: the parser's fault at colonne (from 1) of
+// ligne, or its own text after a French lead.
+std::string fauteDeSyntaxe(std::string_view ligne, std::size_t colonne,
+                           std::string_view description) {
+    const std::size_t i = colonne - 1;
+    const char c = i < ligne.size() ? ligne[i] : '\n';
+    if (description.find("invalid utf-8") != std::string_view::npos) {
+        return "un caractere n'est pas de l'UTF-8 (un accent d'un fichier en Windows-1252 ?) : "
+               "enregistrez le fichier en UTF-8";
+    }
+    if (c == ',' && !chiffresAvant(ligne, i).empty() && !chiffresApres(ligne, i + 1).empty()) {
+        return "un nombre s'ecrit avec un point : " + std::string(chiffresAvant(ligne, i)) + "." +
+               std::string(chiffresApres(ligne, i + 1));
+    }
+    if (description.find("parsing string") != std::string_view::npos ||
+        description.find("parsing literal string") != std::string_view::npos) {
+        return "un texte s'ecrit entre deux guillemets, sur une ligne : il manque le "
+               "guillemet fermant";
+    }
+    if (description.find("could not determine value type") != std::string_view::npos &&
+        lettre(c)) {
+        return "un texte s'ecrit entre guillemets, comme \"Magasin chez Mo-Tino\"";
+    }
+    if (description.find("parsing date") != std::string_view::npos) {
+        return "une date s'ecrit AAAA-MM-JJ, un jour du calendrier, comme 2013-01-01 (c'est "
+               "l'ecriture des dates de TOML)";
+    }
+    return "TOML incorrect : " + std::string(description);
+}
+
 // Reads the settings from their bytes, contenu, read from fichier.
 bool lireContenu(const std::string& contenu, const std::string& fichier, Magasin& magasin,
                  std::string& erreur) {
     magasin.fichier = fichier;
     Lecture lecture{fichier, {}, erreur};
     constexpr std::string_view marqueOrdre = "\xEF\xBB\xBF";
-    // The parser skips the byte-order mark; the rates' columns are counted after it.
+    // Notepad's "Unicode": two bytes a character, which the parser would call a bad byte.
+    if (contenu.compare(0, 2, "\xFF\xFE") == 0 || contenu.compare(0, 2, "\xFE\xFF") == 0) {
+        return refuser(lecture, 1, "le fichier est en UTF-16 : enregistrez le fichier en UTF-8");
+    }
+    if (const std::size_t nul = contenu.find('\0'); nul != std::string::npos) {
+        const auto ligne = std::count(contenu.begin(), contenu.begin() + nul, '\n') + 1;
+        return refuser(lecture, static_cast<toml::source_index>(ligne),
+                       "un octet nul (de l'UTF-16 ?) : enregistrez le fichier en UTF-8");
+    }
+    // The parser skips the byte-order mark; the columns are counted after it.
     lecture.lignes = decouperLignes(std::string_view(contenu).substr(
         contenu.compare(0, marqueOrdre.size(), marqueOrdre) == 0 ? marqueOrdre.size() : 0));
     try {
@@ -370,14 +450,14 @@ bool lireContenu(const std::string& contenu, const std::string& fichier, Magasin
         return lireReglages(lecture, racine, magasin);
     } catch (const toml::parse_error& faute) {
         const toml::source_position& position = faute.source().begin;
-        return refuser(lecture, position.line,
-                       "TOML incorrect, colonne " + std::to_string(position.column) + " : " +
-                           std::string(faute.description()));
+        const std::string_view ligne = position.line >= 1 && position.line <= lecture.lignes.size()
+                                           ? lecture.lignes[position.line - 1]
+                                           : std::string_view{};
+        return refuser(
+            lecture,
+            std::to_string(position.line) + ", colonne " + std::to_string(position.column),
+            fauteDeSyntaxe(ligne, std::max<std::size_t>(position.column, 1), faute.description()));
     }
-}
-
-bool bissextile(long annee) {
-    return (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
 }
 
 }  // namespace
@@ -427,22 +507,6 @@ bool lireReglagesTexte(const std::string& contenu, const std::string& fichier, M
     return lu;
 }
 
-std::optional<Jour> jourDe(const std::string& date) {
-    constexpr std::size_t longueur = 10;  // JJ-MM-AAAA
-    if (date.size() != longueur || date[2] != '-' || date[5] != '-' || !chiffres(date, 0, 2) ||
-        !chiffres(date, 3, 2) || !chiffres(date, 6, 4)) {
-        return std::nullopt;
-    }
-    const long jour = std::stol(date.substr(0, 2));
-    const long mois = std::stol(date.substr(3, 2));
-    const long annee = std::stol(date.substr(6, 4));
-    constexpr int joursDuMois[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (annee == 0 || mois < 1 || mois > 12 || jour < 1) return std::nullopt;
-    const long dernier = joursDuMois[mois - 1] + (mois == 2 && bissextile(annee) ? 1 : 0);
-    if (jour > dernier) return std::nullopt;
-    return annee * 10000 + mois * 100 + jour;
-}
-
 bool periodeDuJour(const Magasin& magasin, const std::string& dateVente,
                    const PeriodeTaxes*& periode, std::string& erreur) {
     periode = nullptr;
@@ -454,9 +518,7 @@ bool periodeDuJour(const Magasin& magasin, const std::string& dateVente,
                  reglages + " en dependent";
         return false;
     }
-    for (const PeriodeTaxes& candidate : magasin.taxes) {
-        if (candidate.depuis <= *jour) periode = &candidate;
-    }
+    periode = periodeDe(magasin.taxes, *jour);
     if (periode != nullptr) return true;
     erreur = "aucune periode de taxes de " + reglages + " ne couvre le " + dateVente;
     return false;

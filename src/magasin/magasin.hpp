@@ -8,16 +8,14 @@
 #include <vector>
 
 #include "calcul/centimes.hpp"
+#include "calendrier/calendrier.hpp"
 #include "calcul/facturation.hpp"
-#include "report/facture.hpp"
+#include "report/facture_magasin.hpp"
 
 // The settings file looked for in the working directory.
 constexpr const char* fichierMagasinUsuel = "magasin.toml";
 
-// A calendar day as one number, AAAAMMJJ: days compare as their numbers do.
-using Jour = long;
-
-// The taxes from a day on, and their labels in the invoice's footer, "tps (5 %) : ".
+// The taxes from a day on, and their labels in the invoice's footer, "tps (5 %) :".
 struct PeriodeTaxes {
     Jour depuis = 0;
     TauxTaxes taux;
@@ -29,7 +27,7 @@ struct Magasin {
     std::string fichier;  // the settings file, for the messages; empty: none
     Identite identite;
     TableRabais rabais;
-    std::vector<PeriodeTaxes> taxes;  // by depuis; none: the program's own taxes
+    std::vector<PeriodeTaxes> taxes;  // by depuis; one at least once read from a file
 };
 
 // Reads the settings file into magasin; without one (absent and not required), keeps the
@@ -41,9 +39,6 @@ bool lireMagasin(const std::string& fichier, bool exige, Magasin& magasin, std::
 // The same from the file's bytes, contenu, read from fichier.
 bool lireReglagesTexte(const std::string& contenu, const std::string& fichier, Magasin& magasin,
                        std::string& erreur);
-
-// The day of a date written JJ-MM-AAAA, if it is a day of the calendar.
-std::optional<Jour> jourDe(const std::string& date);
 
 // The period of taxes of the date dateVente, null without periods in the settings; false,
 // with erreur, when the store has periods and dateVente is no day any of them covers.

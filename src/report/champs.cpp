@@ -184,6 +184,24 @@ void ajouterEntier(Bloc& bloc, long long valeur, int largeur, Cadrage cadrage) {
     if (valeur < 0) debut[-1] = '-';
 }
 
+Nombre texteMontant(Centimes valeur, std::string_view suffixe) {
+    Nombre nombre;
+    Bloc bloc{nombre.octets, nombre.octets, nombre.octets + sizeof nombre.octets};
+    ajouterMontant(bloc, valeur, 0);
+    ajouterTexte(bloc, suffixe);
+    nombre.longueur = static_cast<std::size_t>(bloc.fin - bloc.debut);
+    return nombre;
+}
+
+Nombre texteEntier(long long valeur, std::string_view suffixe) {
+    Nombre nombre;
+    Bloc bloc{nombre.octets, nombre.octets, nombre.octets + sizeof nombre.octets};
+    ajouterEntier(bloc, valeur, 0, Cadrage::Gauche);
+    ajouterTexte(bloc, suffixe);
+    nombre.longueur = static_cast<std::size_t>(bloc.fin - bloc.debut);
+    return nombre;
+}
+
 void ecrireBloc(std::ostream& flux, const Bloc& bloc, Cadrage cadrage) {
     flux.setf(std::ios_base::fixed, std::ios_base::floatfield);
     flux.precision(2);

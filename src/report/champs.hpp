@@ -4,6 +4,7 @@
 // the stream itself would write.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <ostream>
@@ -103,6 +104,33 @@ void ajouterTotal(Bloc& bloc, std::string_view libelle, int largeurLibelle, Mont
     ajouterMontant(bloc, valeur, largeurMontant);
     ajouterTexte(bloc, fin);
 }
+
+// A line laid out in columns, counted from 0 at debutLigne: each value is placed in its column
+// (texts from colonne, numbers to finColonne) or, where what precedes it reaches there, one
+// blank after that. Fields never touch; a wide one pushes the rest of its line right.
+inline void placerGauche(Bloc& bloc, const char* debutLigne, std::string_view valeur,
+                         std::size_t colonne) {
+    const auto ecrites = static_cast<std::size_t>(bloc.fin - debutLigne);
+    const std::size_t depart = ecrites == 0 ? colonne : std::max(colonne, ecrites + 1);
+    ajouterBlancs(bloc, depart - ecrites);
+    ajouterTexte(bloc, valeur);
+}
+
+inline void placerDroite(Bloc& bloc, const char* debutLigne, std::string_view valeur,
+                         std::size_t finColonne) {
+    placerGauche(bloc, debutLigne, valeur,
+                 finColonne > valeur.size() ? finColonne - valeur.size() : 0);
+}
+
+// A number's text, made apart so that it can be placed: an amount (two decimals, a point)
+// or an integer, then suffixe.
+struct Nombre {
+    char octets[tailleNombre + 8];
+    std::size_t longueur = 0;
+    std::string_view vue() const { return {octets, longueur}; }
+};
+Nombre texteMontant(Centimes valeur, std::string_view suffixe = "$");
+Nombre texteEntier(long long valeur, std::string_view suffixe = "");
 
 // Sets fixed notation, two decimals and the given alignment (the format state each
 // printer leaves on its stream), then writes the block; a short write marks the stream bad.

@@ -18,12 +18,11 @@ constexpr int largeurNoFacture = 8;
 constexpr int largeurAdresse = 69;
 constexpr int largeurDate = 9;
 constexpr int largeurNoClient = 15;
-// The footer's: each total's label and amount; the thank-you line is centred in the width
-// the program's own line had.
+// The footer's: each total's label and amount, the savings, the thank-you line.
 constexpr int largeurLibelle = 59;
 constexpr int largeurTotal = 15;
 constexpr int largeurEpargne = 8;
-constexpr std::size_t largeurMerci = 77;
+constexpr int largeurMerci = 57;
 
 // Each block's lines and numbers, for its room (the header's besides its address lines).
 constexpr std::size_t lignesEntete = 9;
@@ -37,10 +36,8 @@ constexpr std::size_t nombresPied = 6;
 // the values are written in place, at a fraction of the cost of appending field by field.
 // The quantity, which has no field, stands between the frame's two parts. False, with the
 // block as it was, when a value does not fit: the general path then writes the line.
-template <class Montant>
 bool ajouterLigneUsuelle(Bloc& texte, int noArticle, std::string_view description, int qty,
-                         Montant prix, Montant sousTotal, char sel, int tauxRabais,
-                         Montant totalLigne) {
+                         float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
     constexpr std::string_view tete = "                          ";  // to the quantity
     constexpr std::string_view queue = "         $         $      non         %        $\n";
     if (noArticle < 0 || noArticle >= 100000000 || description.size() > 14 || qty < 0 ||
@@ -70,37 +67,48 @@ std::vector<char> memoireEntete;
 std::vector<char> memoireLigne;
 std::vector<char> memoirePied;
 
-template <class Montant>
-void ecrireLigne(std::ostream& flux, int noArticle, std::string_view description, int qty,
-                 Montant prix, Montant sousTotal, char sel, int tauxRabais, Montant totalLigne) {
-    Bloc texte =
-        commencerBloc(memoireLigne, capacite(lignesLigne, nombresLigne) + description.size());
-    if (ajouterLigneUsuelle(texte, noArticle, description, qty, prix, sousTotal, sel, tauxRabais,
-                            totalLigne)) {
-        ecrireBloc(flux, texte, Cadrage::Droite);
-        return;
-    }
-    ajouterTexte(texte, "    ");
-    ajouterEntier(texte, noArticle, 8, Cadrage::Gauche);
-    ajouterChamp(texte, description, 14, Cadrage::Gauche);
-    // The quantity has no field: each digit past the first moves the rest of the line.
-    ajouterEntier(texte, qty, 0, Cadrage::Gauche);
-    ajouterMontant(texte, prix, 9);
-    ajouterTexte(texte, "$");
-    ajouterMontant(texte, sousTotal, 9);
-    ajouterTexte(texte, "$");
-    ajouterChamp(texte, sel == 's' ? "oui" : "non", 9, Cadrage::Droite);
-    ajouterEntier(texte, tauxRabais, 9, Cadrage::Droite);
-    ajouterTexte(texte, "%");
-    ajouterMontant(texte, totalLigne, 8);
-    ajouterTexte(texte, "$\n");
-    ecrireBloc(flux, texte, Cadrage::Droite);
+// The program's own store's texts, laid out once: the heading's name and first address line
+// filled to their fields, the further lines and the dashed rule, the taxes' labels and the
+// end of the footer.
+struct Textes {
+    std::string nom;
+    std::string adresse;
+    std::string suiteEntete;
+    std::string libelleTps;
+    std::string libelleTvq;
+    std::string finPied;
+};
+
+// A text filled with blanks to a field, as ajouterChamp writes it.
+std::string champ(std::string_view valeur, int largeur, Cadrage cadrage) {
+    std::vector<char> memoire;
+    Bloc bloc = commencerBloc(memoire, valeur.size() + static_cast<std::size_t>(largeur));
+    ajouterChamp(bloc, valeur, largeur, cadrage);
+    return std::string(bloc.debut, bloc.fin);
 }
 
-template <class Montant>
-void ecrirePied(std::ostream& flux, const TextesFacture& textes, Montant sousTotalFacture,
-                Montant tps, Montant tvq, Montant totalFacture, long long nbArticleFacture,
-                Montant rabaisFacture, bool epargne) {
+Textes preparerTextes() {
+    Textes textes;
+    textes.nom = champ(nomMagasin, largeurNom, Cadrage::Gauche);
+    textes.adresse = champ("1200 rue des Ormes", largeurAdresse, Cadrage::Gauche);
+    textes.suiteEntete =
+        "Montvallon, Qc\n(123) 555-0142\n"
+        "-------------------------------------------------------------------------------\n";
+    textes.libelleTps = champ("tps : ", largeurLibelle, Cadrage::Droite);
+    textes.libelleTvq = champ("tvq : ", largeurLibelle, Cadrage::Droite);
+    // The thank-you line in a field of 57 that counts its line end: 21 blanks before it.
+    textes.finPied =
+        std::string(regle) +
+        champ("Merci d'avoir magasine chez Mo-Tino\n", largeurMerci, Cadrage::Droite) +
+        std::string(regle) + "\f\n\n";
+    return textes;
+}
+
+const Textes textesProgramme = preparerTextes();
+
+void ecrirePied(std::ostream& flux, const Textes& textes, float sousTotalFacture, float tps,
+                float tvq, float totalFacture, long long nbArticleFacture, float rabaisFacture,
+                bool epargne) {
     Bloc texte =
         commencerBloc(memoirePied, capacite(lignesPied, nombresPied) + textes.libelleTps.size() +
                                        textes.libelleTvq.size() + textes.finPied.size());
@@ -125,48 +133,11 @@ void ecrirePied(std::ostream& flux, const TextesFacture& textes, Montant sousTot
     ecrireBloc(flux, texte, Cadrage::Droite);
 }
 
-// A text filled with blanks to a field, as ajouterChamp writes it.
-std::string champ(std::string_view valeur, int largeur, Cadrage cadrage) {
-    std::vector<char> memoire;
-    Bloc bloc = commencerBloc(memoire, valeur.size() + static_cast<std::size_t>(largeur));
-    ajouterChamp(bloc, valeur, largeur, cadrage);
-    return std::string(bloc.debut, bloc.fin);
-}
-
-const TextesFacture textesProgramme = preparerTextes(Identite{});
-
 }  // namespace
-
-TextesFacture preparerTextes(const Identite& magasin, std::string_view libelleTps,
-                             std::string_view libelleTvq) {
-    TextesFacture textes;
-    textes.nom = champ(magasin.nom, largeurNom, Cadrage::Gauche);
-    textes.adresse = champ(magasin.adresse.front(), largeurAdresse, Cadrage::Gauche);
-    for (std::size_t i = 1; i < magasin.adresse.size(); ++i) {
-        textes.suiteEntete += magasin.adresse[i] + "\n";
-    }
-    if (!magasin.noTps.empty()) textes.suiteEntete += "No TPS : " + magasin.noTps + "\n";
-    if (!magasin.noTvq.empty()) textes.suiteEntete += "No TVQ : " + magasin.noTvq + "\n";
-    textes.suiteEntete +=
-        "-------------------------------------------------------------------------------\n";
-    textes.libelleTps = champ(libelleTps, largeurLibelle, Cadrage::Droite);
-    textes.libelleTvq = champ(libelleTvq, largeurLibelle, Cadrage::Droite);
-    // Centred as the program's own line was, in a field of 57 that counted its line end.
-    const std::size_t marge =
-        magasin.merci.size() < largeurMerci ? (largeurMerci - magasin.merci.size()) / 2 : 0;
-    textes.finPied = std::string(regle) + std::string(marge, ' ') + magasin.merci + "\n" +
-                     std::string(regle) + "\f\n\n";
-    return textes;
-}
 
 void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_view dateFact,
                          int noClient, std::string_view prenom, std::string_view nom) {
-    ecrireEnteteFacture(flux, textesProgramme, noFacture, dateFact, noClient, prenom, nom);
-}
-
-void ecrireEnteteFacture(std::ostream& flux, const TextesFacture& magasin, long long noFacture,
-                         std::string_view dateFact, int noClient, std::string_view prenom,
-                         std::string_view nom) {
+    const Textes& magasin = textesProgramme;
     Bloc texte =
         commencerBloc(memoireEntete, capacite(lignesEntete, nombresEntete) + magasin.nom.size() +
                                          magasin.adresse.size() + magasin.suiteEntete.size() +
@@ -193,32 +164,33 @@ void ecrireEnteteFacture(std::ostream& flux, const TextesFacture& magasin, long 
 
 void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string_view description, int qty,
                         float prix, float sousTotal, char sel, int tauxRabais, float totalLigne) {
-    ecrireLigne(flux, noArticle, description, qty, prix, sousTotal, sel, tauxRabais, totalLigne);
-}
-
-void ecrireLigneFacture(std::ostream& flux, int noArticle, std::string_view description, int qty,
-                        Centimes prix, Centimes sousTotal, char sel, int tauxRabais,
-                        Centimes totalLigne) {
-    ecrireLigne(flux, noArticle, description, qty, prix, sousTotal, sel, tauxRabais, totalLigne);
+    Bloc texte =
+        commencerBloc(memoireLigne, capacite(lignesLigne, nombresLigne) + description.size());
+    if (ajouterLigneUsuelle(texte, noArticle, description, qty, prix, sousTotal, sel, tauxRabais,
+                            totalLigne)) {
+        ecrireBloc(flux, texte, Cadrage::Droite);
+        return;
+    }
+    ajouterTexte(texte, "    ");
+    ajouterEntier(texte, noArticle, 8, Cadrage::Gauche);
+    ajouterChamp(texte, description, 14, Cadrage::Gauche);
+    // The quantity has no field: each digit past the first moves the rest of the line.
+    ajouterEntier(texte, qty, 0, Cadrage::Gauche);
+    ajouterMontant(texte, prix, 9);
+    ajouterTexte(texte, "$");
+    ajouterMontant(texte, sousTotal, 9);
+    ajouterTexte(texte, "$");
+    ajouterChamp(texte, sel == 's' ? "oui" : "non", 9, Cadrage::Droite);
+    ajouterEntier(texte, tauxRabais, 9, Cadrage::Droite);
+    ajouterTexte(texte, "%");
+    ajouterMontant(texte, totalLigne, 8);
+    ajouterTexte(texte, "$\n");
+    ecrireBloc(flux, texte, Cadrage::Droite);
 }
 
 void ecrirePiedFacture(std::ostream& flux, float sousTotalFacture, float tps, float tvq,
                        float totalFacture, long long nbArticleFacture, float rabaisFacture) {
-    ecrirePiedFacture(flux, textesProgramme, sousTotalFacture, tps, tvq, totalFacture,
-                      nbArticleFacture, rabaisFacture);
-}
-
-// Only an exact zero hides the savings: 0.001 saved still prints 0.00.
-void ecrirePiedFacture(std::ostream& flux, const TextesFacture& textes, float sousTotalFacture,
-                       float tps, float tvq, float totalFacture, long long nbArticleFacture,
-                       float rabaisFacture) {
-    ecrirePied(flux, textes, sousTotalFacture, tps, tvq, totalFacture, nbArticleFacture,
+    // Only an exact zero hides the savings: 0.001 saved still prints 0.00.
+    ecrirePied(flux, textesProgramme, sousTotalFacture, tps, tvq, totalFacture, nbArticleFacture,
                rabaisFacture, rabaisFacture != 0.0f);
-}
-
-void ecrirePiedFacture(std::ostream& flux, const TextesFacture& textes, Centimes sousTotalFacture,
-                       Centimes tps, Centimes tvq, Centimes totalFacture,
-                       long long nbArticleFacture, Centimes rabaisFacture) {
-    ecrirePied(flux, textes, sousTotalFacture, tps, tvq, totalFacture, nbArticleFacture,
-               rabaisFacture, rabaisFacture != 0);
 }

@@ -25,11 +25,12 @@ void ajouterCompte(Bloc& texte, std::string_view libelle, long long valeur, int 
     ajouterTexte(texte, fin);
 }
 
-template <class Montant>
-void ecrire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
-            long long nbArticles, Montant montantAvantRabais, Montant montantRabais,
-            Montant montantTaxes, Montant montantTotal, long long nbMembre, long long nbVip,
-            long long nbNonMembre) {
+}  // namespace
+
+void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
+                    long long nbArticles, float montantAvantRabais, float montantRabais,
+                    float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
+                    long long nbNonMembre) {
     Bloc texte = commencerBloc(memoireSommaire,
                                capacite(lignesSommaire, nombresSommaire) + dateFact.size());
     ajouterChamp(texte, titreSommaire, 46, Cadrage::Droite);
@@ -50,22 +51,4 @@ void ecrire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
     ajouterCompte(texte, "Clients Non-membre :", parFacture(nbNonMembre * 100, nbFactures), 12,
                   " %\n");
     ecrireBloc(flux, texte, Cadrage::Droite);
-}
-
-}  // namespace
-
-void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
-                    long long nbArticles, float montantAvantRabais, float montantRabais,
-                    float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
-                    long long nbNonMembre) {
-    ecrire(flux, dateFact, nbFactures, nbArticles, montantAvantRabais, montantRabais, montantTaxes,
-           montantTotal, nbMembre, nbVip, nbNonMembre);
-}
-
-void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
-                    long long nbArticles, Centimes montantAvantRabais, Centimes montantRabais,
-                    Centimes montantTaxes, Centimes montantTotal, long long nbMembre,
-                    long long nbVip, long long nbNonMembre) {
-    ecrire(flux, dateFact, nbFactures, nbArticles, montantAvantRabais, montantRabais, montantTaxes,
-           montantTotal, nbMembre, nbVip, nbNonMembre);
 }

@@ -10,14 +10,10 @@
 constexpr std::string_view titreSommaire = "Sommaire des factures du ";
 
 // Fourteen lines: the date, the invoice count, the average articles per client (truncated),
-// the four money totals (floats, or exact cents) and each category's share in percent (truncated,
+// the four money totals and each category's share in percent (truncated,
 // so three equal shares make 99). With no invoice the average and shares are written as 0. Leaves
 // the stream in fixed notation, two decimals, right-aligned.
 void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
                     long long nbArticles, float montantAvantRabais, float montantRabais,
                     float montantTaxes, float montantTotal, long long nbMembre, long long nbVip,
                     long long nbNonMembre);
-void ecrireSommaire(std::ostream& flux, std::string_view dateFact, long long nbFactures,
-                    long long nbArticles, Centimes montantAvantRabais, Centimes montantRabais,
-                    Centimes montantTaxes, Centimes montantTotal, long long nbMembre,
-                    long long nbVip, long long nbNonMembre);

@@ -274,46 +274,63 @@ bool extraireReel(Lecteur& lecteur, float& valeur) {
 
 namespace {
 
-// Digits with at most two decimals, below a million dollars: read as a double and brought to
-// cents, such a price is its own digits (the double's error stays far below half a cent), so
-// they are taken as they are.
-bool centimesDirects(const char* p, const char* fin, long long& centimes) {
+// A price's decimal text (digits, a point, an exponent) brought to cents from its digits, a
+// half away from zero: "1.005" is 101 cents, "-0.005" is -1, whatever the nearest double.
+// False for any other text (a hexadecimal float, inf, nan), and at a million dollars.
+bool centimesDe(const char* p, const char* fin, long long& centimes) {
     const bool negatif = p != fin && *p == '-';
     p = apresSigne(p, fin);
-    long long valeur = 0;
-    int decimales = -1;
+    constexpr int chiffresMax = 9;  // those of prixCentimesMax: a value with more is too large
+    std::array<char, chiffresMax + 1> significatifs{};
+    int nbSignificatifs = 0;  // past chiffresMax, only whether the price is too large counts
+    long long exposant = 2;   // of the digits kept, in cents
     bool vu = false;
-    for (; p != fin; ++p) {
-        if (*p == '.' && decimales < 0) {
-            decimales = 0;
+    bool point = false;
+    for (; p != fin && (chiffre(*p) || (*p == '.' && !point)); ++p) {
+        if (*p == '.') {
+            point = true;
             continue;
         }
-        if (!chiffre(*p) || (decimales >= 0 && ++decimales > 2)) return false;
-        valeur = valeur * 10 + (*p - '0');
-        if (valeur >= prixCentimesMax) return false;
         vu = true;
+        if (nbSignificatifs == 0 && *p == '0') {
+            if (point) --exposant;
+            continue;
+        }
+        if (nbSignificatifs <= chiffresMax) {
+            significatifs[static_cast<std::size_t>(nbSignificatifs++)] = *p;
+            if (point) --exposant;
+        } else if (!point) {
+            ++exposant;
+        }
     }
-    for (decimales = std::max(decimales, 0); decimales < 2; ++decimales) valeur *= 10;
-    if (!vu || valeur >= prixCentimesMax) return false;
+    if (!vu) return false;
+    if (p != fin && (*p == 'e' || *p == 'E')) {
+        const bool exposantNegatif = p + 1 != fin && p[1] == '-';
+        const char* q = apresSigne(p + 1, fin);
+        long long puissance = 0;
+        if (q == fin) return false;
+        for (; q != fin && chiffre(*q); ++q)
+            puissance = std::min(puissance * 10 + (*q - '0'), 100000LL);
+        if (q != fin) return false;
+        exposant += exposantNegatif ? -puissance : puissance;
+        p = q;
+    }
+    if (p != fin) return false;
+    // The integer part in cents has entiers digits; the first digit dropped rounds it.
+    const long long entiers = nbSignificatifs + exposant;
+    if (entiers > chiffresMax) return false;
+    long long valeur = 0;
+    for (long long i = 0; i < entiers; ++i) {
+        valeur = valeur * 10 +
+                 (i < nbSignificatifs ? significatifs[static_cast<std::size_t>(i)] - '0' : 0);
+    }
+    if (entiers >= 0 && entiers < nbSignificatifs &&
+        significatifs[static_cast<std::size_t>(entiers)] >= '5') {
+        ++valeur;
+    }
+    if (valeur >= prixCentimesMax) return false;
     centimes = negatif ? -valeur : valeur;
     return true;
-}
-
-// A price's text, which the float grammar took, read as a double and brought to cents.
-bool centimesDe(const char* debut, const char* fin, long long& centimes) {
-    if (centimesDirects(debut, fin, centimes)) return true;
-    if (debut != fin && *debut == '+') ++debut;  // which from_chars does not take
-    double valeur = 0.0;
-    const std::from_chars_result lu = std::from_chars(debut, fin, valeur);
-    if (lu.ec == std::errc::result_out_of_range) {
-        valeur = std::strtod(std::string(debut, fin).c_str(), nullptr);  // 0 or a huge value
-    } else if (lu.ec != std::errc() || lu.ptr != fin) {
-        return false;
-    }
-    const double cents = valeur * 100.0;
-    if (!(std::fabs(cents) < static_cast<double>(prixCentimesMax))) return false;
-    centimes = std::llround(cents);
-    return std::llabs(centimes) < prixCentimesMax;
 }
 
 }  // namespace

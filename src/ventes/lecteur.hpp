@@ -77,9 +77,9 @@ bool extraireCaractere(Lecteur& lecteur, char& valeur);
 // Prices in cents are below a million dollars.
 constexpr long long prixCentimesMax = 100000000;
 
-// A price in exact cents: the text the float grammar takes, read as a double, times 100,
-// rounded half away from zero; fails, as a float would, on any other text, and on a price
-// of a million dollars or more either way.
+// A price in exact cents: its decimal text rounded to the cent, a half away from zero, from
+// its digits ("1.005" is 1.01 $); fails on any other text and on a price of a million
+// dollars or more.
 bool extraireCentimes(Lecteur& lecteur, long long& centimes);
 
 // The white space between fields.

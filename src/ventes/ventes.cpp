@@ -40,10 +40,13 @@ bool reel(Lecteur& entree, Suivi& suivi, float& valeur) {
     return extraireReel(entree, valeur) && finDeNombre(entree);
 }
 
-bool prix(Lecteur& entree, Suivi& suivi, Article& article, bool enCentimes) {
-    if (!enCentimes) return reel(entree, suivi, article.prix);
+bool prix(Lecteur& entree, Suivi& suivi, float& prix) {
+    return reel(entree, suivi, prix);
+}
+
+bool prix(Lecteur& entree, Suivi& suivi, long long& centimes) {
     commencer(entree, suivi);
-    return extraireCentimes(entree, article.prixCentimes) && finDeNombre(entree);
+    return extraireCentimes(entree, centimes) && finDeNombre(entree);
 }
 
 bool mot(Lecteur& entree, Suivi& suivi, Mot& valeur) {
@@ -98,14 +101,18 @@ Lecture lireClient(Lecteur& entree, Client& client, Arret& arret) {
     return Lecture::Illisible;
 }
 
-bool lireArticle(Lecteur& entree, Article& article, Arret& arret, bool enCentimes) {
+template <class Prix>
+bool lireArticle(Lecteur& entree, ArticleEn<Prix>& article, Arret& arret) {
     marquer(entree);
     Suivi suivi;
     if (entier(entree, suivi, article.noArticle) && mot(entree, suivi, article.description) &&
-        entier(entree, suivi, article.qty) && prix(entree, suivi, article, enCentimes) &&
+        entier(entree, suivi, article.qty) && prix(entree, suivi, article.prix) &&
         caractere(entree, suivi, article.sel)) {
         return true;
     }
     arret = decrireArret(entree, suivi, champsArticle);
     return false;
 }
+
+template bool lireArticle(Lecteur& entree, Article& article, Arret& arret);
+template bool lireArticle(Lecteur& entree, ArticleCentimes& article, Arret& arret);

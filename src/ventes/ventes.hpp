@@ -17,14 +17,17 @@ struct Client {
     int nbArticle = 0;
 };
 
-struct Article {
+// An item record, its price a float or, for a day in exact cents, a count of cents.
+template <class Prix>
+struct ArticleEn {
     int noArticle = 0;
     Mot description;
     int qty = 0;
-    float prix = 0.0f;
-    long long prixCentimes = 0;  // read instead of prix for a day in cents
+    Prix prix{};
     char sel = ' ';
 };
+using Article = ArticleEn<float>;
+using ArticleCentimes = ArticleEn<long long>;
 
 enum class Lecture {
     Lu,             // every field was read
@@ -53,6 +56,7 @@ bool lireEntete(Lecteur& entree, std::string& dateFact);
 // Reads one client record; on Illisible, arret says where it stopped.
 Lecture lireClient(Lecteur& entree, Client& client, Arret& arret);
 
-// Reads one item record, its price as a float or, enCentimes, in cents; false, with arret, at
-// the end of the data or on a field that cannot be read.
-bool lireArticle(Lecteur& entree, Article& article, Arret& arret, bool enCentimes = false);
+// Reads one item record, its price as the article's type holds it; false, with arret, at the
+// end of the data or on a field that cannot be read. For Article and ArticleCentimes.
+template <class Prix>
+bool lireArticle(Lecteur& entree, ArticleEn<Prix>& article, Arret& arret);

@@ -1,0 +1,30 @@
+// The calendar: the days a date JJ-MM-AAAA may name, and the period a day falls in.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A calendar day as one number, AAAAMMJJ: days compare as their numbers do.
+using Jour = long;
+
+// The day of a date written JJ-MM-AAAA, if it is a day of the calendar (Gregorian, from the
+// year 1).
+std::optional<Jour> jourDe(const std::string& date);
+
+// The day of a year, month and day, as the settings' dates give them.
+constexpr Jour jourDe(long annee, long mois, long jour) {
+    return annee * 10000 + mois * 100 + jour;
+}
+
+// The last of periodes (sorted by their member depuis, the day each begins) begun on or
+// before jour; null when jour comes before them all.
+template <class Periode>
+const Periode* periodeDe(const std::vector<Periode>& periodes, Jour jour) {
+    const Periode* trouvee = nullptr;
+    for (const Periode& periode : periodes) {
+        if (periode.depuis > jour) break;
+        trouvee = &periode;
+    }
+    return trouvee;
+}

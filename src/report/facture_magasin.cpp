@@ -1,0 +1,231 @@
+#include "report/facture_magasin.hpp"
+
+#include <algorithm>
+
+namespace {
+
+// The item line's columns, from the left: each field's width, then where it begins or ends
+// (counted from 0), a blank between two fields. The widest ordinary values fill them: an
+// 8-digit article, a quantity of -99999, a price of 99999.99$, a line of -9999999.99$.
+constexpr std::size_t largeurNoArticle = 8;
+constexpr std::size_t largeurDescription = 15;
+constexpr std::size_t largeurQty = 6;
+constexpr std::size_t largeurPrix = 9;
+constexpr std::size_t largeurMontant = 12;
+constexpr std::size_t largeurSel = 4;     // its heading's
+constexpr std::size_t largeurRabais = 6;  // its heading's
+constexpr std::size_t finNoArticle = largeurNoArticle;
+constexpr std::size_t debutDescription = finNoArticle + 1;
+constexpr std::size_t finQty = debutDescription + largeurDescription + 1 + largeurQty;
+constexpr std::size_t finPrix = finQty + 1 + largeurPrix;
+constexpr std::size_t finSousTotal = finPrix + 1 + largeurMontant;
+constexpr std::size_t debutSel = finSousTotal + 1;
+constexpr std::size_t finRabais = debutSel + largeurSel + 1 + largeurRabais;
+constexpr std::size_t finTotal = finRabais + 1 + largeurMontant;
+static_assert(finTotal == largeurPage, "the item line fills the page");
+
+// The footer's labels end where the discount's column does, its figures in the total's.
+constexpr std::size_t finLibelle = finRabais;
+// The client line: the label, the client's number (8 digits), the names.
+constexpr std::string_view etiquetteClient = "Client :";
+constexpr std::size_t largeurNoClient = 8;
+constexpr std::size_t debutNoClient = etiquetteClient.size() + 1;
+constexpr std::size_t debutNoms = debutNoClient + largeurNoClient + 1;
+// The thank-you line is centred as the program's own is, in a field that counted its line end.
+constexpr std::size_t largeurMerci = 77;
+
+// The summary's columns: labels, then counts, then amounts and shares before their sign.
+constexpr std::size_t finLibelleSommaire = 42;
+constexpr std::size_t finCompte = 56;
+constexpr std::size_t finMontantSommaire = 54;
+constexpr std::size_t debutTitreSommaire = 21;
+
+const std::string regle(largeurPage, '=');
+const std::string tirets(largeurPage, '-');
+
+// Each block's lines and numbers, for its room besides its words.
+constexpr std::size_t lignesEntete = 9;
+constexpr std::size_t nombresEntete = 2;
+constexpr std::size_t nombresLigne = 6;
+constexpr std::size_t lignesPied = 10;
+constexpr std::size_t nombresPied = 6;
+constexpr std::size_t lignesSommaire = 14;
+constexpr std::size_t nombresSommaire = 9;
+
+// Each printer's own memory, reused from one invoice to the next.
+std::vector<char> memoireEntete;
+std::vector<char> memoireLigne;
+std::vector<char> memoirePied;
+std::vector<char> memoireSommaire;
+
+void finLigne(Bloc& bloc, const char*& debutLigne) {
+    ajouterTexte(bloc, "\n");
+    debutLigne = bloc.fin;
+}
+
+// A label and its figure on a line of their own.
+void ajouterTotalMagasin(Bloc& bloc, std::string_view libelle, std::string_view valeur) {
+    const char* const debut = bloc.fin;
+    placerDroite(bloc, debut, libelle, finLibelle);
+    placerDroite(bloc, debut, valeur, finTotal);
+    ajouterTexte(bloc, "\n");
+}
+
+void ajouterLigneSommaire(Bloc& bloc, std::string_view libelle, std::string_view valeur,
+                          std::size_t finValeur, std::string_view fin) {
+    const char* const debut = bloc.fin;
+    placerDroite(bloc, debut, libelle, finLibelleSommaire);
+    placerDroite(bloc, debut, valeur, finValeur);
+    ajouterTexte(bloc, fin);
+}
+
+std::string texteDe(const std::vector<char>& memoire, const Bloc& bloc) {
+    return std::string(memoire.data(), static_cast<std::size_t>(bloc.fin - memoire.data()));
+}
+
+long long parFacture(long long valeur, long long nbFactures) {
+    return nbFactures == 0 ? 0 : valeur / nbFactures;
+}
+
+}  // namespace
+
+TextesMagasin preparerTextesMagasin(const Identite& magasin, std::string_view libelleTps,
+                                    std::string_view libelleTvq) {
+    TextesMagasin textes;
+    textes.nom = magasin.nom;
+    textes.adresse = magasin.adresse.front();
+    for (std::size_t i = 1; i < magasin.adresse.size(); ++i) {
+        textes.suiteEntete += magasin.adresse[i] + "\n";
+    }
+    if (!magasin.noTps.empty()) textes.suiteEntete += "No TPS : " + magasin.noTps + "\n";
+    if (!magasin.noTvq.empty()) textes.suiteEntete += "No TVQ : " + magasin.noTvq + "\n";
+    textes.suiteEntete += tirets + "\n";
+
+    std::vector<char> memoire;
+    Bloc bloc = commencerBloc(memoire, 2 * (largeurPage + 1));
+    const char* const debut = bloc.fin;
+    placerDroite(bloc, debut, "No.Art.", finNoArticle);
+    placerGauche(bloc, debut, "Description", debutDescription);
+    placerDroite(bloc, debut, "Qt\xE9", finQty);  // 0xE9: e acute, Windows-1252
+    placerDroite(bloc, debut, "Prix", finPrix);
+    placerDroite(bloc, debut, "Sous-total", finSousTotal);
+    placerGauche(bloc, debut, "S\xE9l.", debutSel);
+    placerDroite(bloc, debut, "Rabais", finRabais);
+    placerDroite(bloc, debut, "Total", finTotal);
+    ajouterTexte(bloc, "\n");
+    textes.titres = texteDe(memoire, bloc) + regle + "\n";
+
+    textes.libelleTps = libelleTps;
+    textes.libelleTvq = libelleTvq;
+    const std::size_t marge =
+        magasin.merci.size() < largeurMerci ? (largeurMerci - magasin.merci.size()) / 2 : 0;
+    textes.finPied =
+        regle + "\n" + std::string(marge, ' ') + magasin.merci + "\n" + regle + "\n\f\n\n";
+    return textes;
+}
+
+void ecrireEnteteMagasin(std::ostream& flux, const TextesMagasin& textes, long long noFacture,
+                         std::string_view dateFact, int noClient, std::string_view prenom,
+                         std::string_view nom) {
+    Bloc bloc = commencerBloc(memoireEntete, capacite(lignesEntete, nombresEntete) +
+                                                 textes.nom.size() + textes.adresse.size() +
+                                                 textes.suiteEntete.size() + textes.titres.size() +
+                                                 dateFact.size() + prenom.size() + nom.size());
+    const char* debut = bloc.fin;
+    placerGauche(bloc, debut, textes.nom, 0);
+    const Nombre numero = texteEntier(noFacture);
+    placerDroite(bloc, debut, "No : " + std::string(numero.vue()), largeurPage);
+    finLigne(bloc, debut);
+    placerGauche(bloc, debut, textes.adresse, 0);
+    placerDroite(bloc, debut, dateFact, largeurPage);
+    finLigne(bloc, debut);
+    ajouterTexte(bloc, textes.suiteEntete);
+    debut = bloc.fin;
+    ajouterTexte(bloc, etiquetteClient);
+    placerGauche(bloc, debut, texteEntier(noClient).vue(), debutNoClient);
+    placerGauche(bloc, debut, prenom, debutNoms);
+    ajouterTexte(bloc, " ");
+    ajouterTexte(bloc, nom);
+    ajouterTexte(bloc, "\n\n");
+    ajouterTexte(bloc, textes.titres);
+    ecrireBloc(flux, bloc, Cadrage::Gauche);
+}
+
+void ecrireLigneMagasin(std::ostream& flux, const LigneMagasin& ligne) {
+    const std::size_t suites = ligne.description.size() / largeurDescription + 1;
+    Bloc bloc =
+        commencerBloc(memoireLigne, capacite(suites + 1, nombresLigne) + ligne.description.size());
+    const char* debut = bloc.fin;
+    placerDroite(bloc, debut, texteEntier(ligne.noArticle).vue(), finNoArticle);
+    placerGauche(bloc, debut, ligne.description.substr(0, largeurDescription), debutDescription);
+    placerDroite(bloc, debut, texteEntier(ligne.qty).vue(), finQty);
+    placerDroite(bloc, debut, texteMontant(ligne.prix).vue(), finPrix);
+    placerDroite(bloc, debut, texteMontant(ligne.sousTotal).vue(), finSousTotal);
+    placerGauche(bloc, debut, ligne.sel == 's' ? "oui" : "non", debutSel);
+    placerDroite(bloc, debut, texteEntier(ligne.tauxRabais, "%").vue(), finRabais);
+    placerDroite(bloc, debut, texteMontant(ligne.totalLigne).vue(), finTotal);
+    for (std::size_t suite = largeurDescription; suite < ligne.description.size();
+         suite += largeurDescription) {
+        finLigne(bloc, debut);
+        placerGauche(bloc, debut, ligne.description.substr(suite, largeurDescription),
+                     debutDescription);
+    }
+    ajouterTexte(bloc, "\n");
+    ecrireBloc(flux, bloc, Cadrage::Droite);
+}
+
+void ecrirePiedMagasin(std::ostream& flux, const TextesMagasin& textes,
+                       const FactureCentimes& facture) {
+    Bloc bloc =
+        commencerBloc(memoirePied, capacite(lignesPied, nombresPied) + textes.libelleTps.size() +
+                                       textes.libelleTvq.size() + textes.finPied.size());
+    ajouterTexte(bloc, "\n");
+    ajouterTotalMagasin(bloc, "sous-total :", texteMontant(facture.sousTotalFacture).vue());
+    ajouterTotalMagasin(bloc, textes.libelleTps, texteMontant(facture.tps).vue());
+    ajouterTotalMagasin(bloc, textes.libelleTvq, texteMontant(facture.tvq).vue());
+    ajouterTotalMagasin(bloc, "total :", texteMontant(facture.totalFacture).vue());
+    ajouterTexte(bloc, "\n");
+    ajouterTotalMagasin(
+        bloc, "Nb. d'article sur la facture :", texteEntier(facture.nbArticleFacture).vue());
+    if (facture.rabaisFacture != 0) {
+        ajouterTotalMagasin(bloc, "Aujourd'hui, vous avez \xE9pargn\xE9 :",
+                            texteMontant(facture.rabaisFacture).vue());
+    }
+    ajouterTexte(bloc, textes.finPied);
+    ecrireBloc(flux, bloc, Cadrage::Droite);
+}
+
+void ecrireSommaireMagasin(std::ostream& flux, std::string_view dateFact,
+                           const TotauxJourCentimes& totaux) {
+    Bloc bloc = commencerBloc(memoireSommaire,
+                              capacite(lignesSommaire, nombresSommaire) + dateFact.size());
+    const long long n = totaux.nbFactures;
+    ajouterBlancs(bloc, debutTitreSommaire);
+    ajouterTexte(bloc, "Sommaire des factures du ");
+    ajouterTexte(bloc, dateFact);
+    ajouterTexte(bloc, "\n");
+    ajouterBlancs(bloc, debutTitreSommaire);
+    ajouterTexte(bloc, "===================================\n\n");
+    ajouterLigneSommaire(bloc, "Nombre de factures :", texteEntier(n).vue(), finCompte, "\n");
+    ajouterLigneSommaire(bloc, "Moyenne d'article par client :",
+                         texteEntier(parFacture(totaux.nbArticles, n)).vue(), finCompte, "\n\n");
+    const std::pair<std::string_view, Centimes> montants[] = {
+        {"Montant total des factures avant rabais :", totaux.montantAvantRabais},
+        {"Montant total des rabais :", totaux.montantRabais},
+        {"Montant total des taxes :", totaux.montantTaxes},
+        {"Montant total avec rabais et taxes :", totaux.montantTotal}};
+    for (const auto& [libelle, montant] : montants) {
+        ajouterLigneSommaire(bloc, libelle, texteMontant(montant, "").vue(), finMontantSommaire,
+                             " $\n");
+    }
+    ajouterTexte(bloc, "\n");
+    const std::pair<std::string_view, long long> parts[] = {
+        {"Clients membre :", totaux.nbMembre},
+        {"Clients VIP :", totaux.nbVip},
+        {"Clients Non-membre :", totaux.nbNonMembre}};
+    for (const auto& [libelle, nombre] : parts) {
+        ajouterLigneSommaire(bloc, libelle, texteEntier(parFacture(nombre * 100, n)).vue(),
+                             finMontantSommaire, " %\n");
+    }
+    ecrireBloc(flux, bloc, Cadrage::Droite);
+}
