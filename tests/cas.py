@@ -126,20 +126,45 @@ def colonnes(mots):  # the line, each word at the column its box gives; with the
     return ligne, places
 
 
-def lignes_attendues(texte):  # each line with text: its page, its line on it, the line, its width
-    page, ligne, blancs, lignes = 0, 0, 0, []
+def lignes_attendues(texte, magasin):  # each line with text: its page, its line on it, the line,
+    # its width. An invoice (a page opening on the store's name) repeats its head, down to its
+    # rule of "=", atop each further page, and each of its pages says "page k/n" under its last line
+    page, ligne, blancs, lignes, tete, pages = 0, 0, 0, [], [], []
+    regle = lambda l: l.strip() != "" and l.strip().strip("=") == ""
+
+    def poser(l):  # a line with text, after the blank lines before it on its page
+        nonlocal ligne, blancs
+        ligne, blancs = ligne + (blancs if ligne else 0), 0
+        vue = "".join(c if c.isprintable() and not c.isspace() else " " for c in l)
+        lignes.extend([(page, ligne, vue.rstrip(), len(l))] if vue.strip() else [])
+        ligne += 1
+
+    def numeroter():  # the invoice has ended: its pages are numbered
+        lignes.extend((p, LIGNES_PAR_PAGE, "page %d/%d" % (k + 1, len(pages)), 8)
+                      for k, p in enumerate(pages))
+        pages.clear()
+
     for l in (l for l in re.split(r"\n|(\f)", texte) if l is not None):
         if l == "\f":  # a new page, unless this one is still empty
             page, ligne, blancs = page + (ligne > 0), 0, 0
-        elif not l:  # a blank line takes room only before a line of the same page
+            numeroter()
+            continue
+        if pages and not regle(tete[-1]):
+            tete.append(l)
+        if not l:  # a blank line takes room only before a line of the same page
             blancs += 1
-        else:
-            if ligne + blancs >= LIGNES_PAR_PAGE:
-                page, ligne = page + 1, 0
-            ligne, blancs = ligne + (blancs if ligne else 0), 0
-            vue = "".join(c if c.isprintable() and not c.isspace() else " " for c in l)
-            lignes += [(page, ligne, vue.rstrip(), len(l))] if vue.strip() else []
-            ligne += 1
+            continue
+        if ligne + blancs >= LIGNES_PAR_PAGE:
+            page, ligne, blancs = page + 1, 0, 0
+            if pages:  # the invoice goes on, under its head
+                pages.append(page)
+                for t in tete:
+                    blancs += not t
+                    (poser(t) if t else None)
+        if ligne == 0 and not pages and l.startswith(magasin):
+            tete, pages[:] = [l], [page]
+        poser(l)
+    numeroter()
     return lignes
 
 
@@ -150,7 +175,8 @@ def verifier_pdf(fichier, texte):  # qpdf finds no fault; every line of the text
     fautes = ["qpdf --check: %r" % verification.stdout] if verification.returncode else []
     titre, lignes = dessin(fichier)
     attendues = {(p, PREMIERE_LIGNE + INTERLIGNE * ligne): (vue, largeur)
-                 for p, ligne, vue, largeur in lignes_attendues(texte)}
+                 for p, ligne, vue, largeur in lignes_attendues(
+                     texte, nom_magasin(os.path.dirname(fichier)))}
     decrire = lambda vues: "".join("page %d, %g pt: %s\n" % (p + 1, b, vues[(p, b)])
                                    for p, b in sorted(vues)).encode()
     fautes += difference("lines of " + fichier, decrire({k: v for k, (v, _) in attendues.items()}),

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "app/journee.hpp"
-#include "report/facture.hpp"
 #include "report/pdf.hpp"
 
 namespace {
@@ -28,14 +27,17 @@ std::string facturer(const std::string& ventes, const Bareme& bareme, std::size_
     std::ostringstream sortie, journal, console, pdf;
     std::string dateFact;
     const Canaux canaux{console, console, "\x82"};
-    facturerJournee(entree, {sortie, &journal, canaux}, "vente.txt", dateFact, bareme, fenetre,
-                    lot);
+    FileReperes reperes;
+    facturerJournee(entree, {sortie, &journal, canaux, &reperes}, "vente.txt", dateFact, bareme,
+                    fenetre, lot);
     // An invoice taken back leaves its bytes past the end, as a file does before it is cut.
     const std::string factures = sortie.str().substr(0, std::size_t(sortie.tellp()));
     // The PDF of the invoices, then of the sales file's own bytes: any text at all.
-    for (const std::string& texte : {factures, ventes}) {
-        std::stringbuf source(texte);
-        ecrireFacturesPdf(pdf, source, texte.size(), dateFact, nomMagasin, fenetre);
+    const std::pair<const std::string*, FileReperes*> textes[] = {{&factures, &reperes},
+                                                                  {&ventes, nullptr}};
+    for (const auto& [texte, marques] : textes) {
+        std::stringbuf source(*texte);
+        ecrireFacturesPdf(pdf, source, texte->size(), dateFact, marques, fenetre);
     }
     // A report always tells the date it found.
     if (console.str().rfind("La date dans le fichier est : ", 0) != 0) __builtin_trap();

@@ -20,10 +20,11 @@ void facturer(const Bareme& bareme) {
     std::ostringstream sortie, journal, console, pdf;
     std::string dateFact;
     const Canaux canaux{console, console, "\x82"};
-    facturerJournee(entree, {sortie, &journal, canaux}, "vente.txt", dateFact, bareme);
+    FileReperes reperes;
+    facturerJournee(entree, {sortie, &journal, canaux, &reperes}, "vente.txt", dateFact, bareme);
     const std::string factures = sortie.str().substr(0, std::size_t(sortie.tellp()));
     std::stringbuf source(factures);
-    ecrireFacturesPdf(pdf, source, factures.size(), dateFact, bareme.magasin.identite.nom);
+    ecrireFacturesPdf(pdf, source, factures.size(), dateFact, &reperes);
 }
 
 }  // namespace

@@ -29,12 +29,13 @@ struct Borne : std::streambuf {
     }
 };
 
-std::string pdf(const std::string& texte, std::size_t taille, std::streambuf* sortie = nullptr) {
+std::string pdf(const std::string& texte, std::size_t taille, std::streambuf* sortie = nullptr,
+                FileReperes* reperes = nullptr) {
     std::stringbuf source(texte);
     std::ostringstream resultat;
     std::ostream flux(sortie == nullptr ? resultat.rdbuf() : sortie);
     const std::uint64_t lus =
-        ecrireFacturesPdf(flux, source, taille, "Factures du 28-02-2012", nomMagasin);
+        ecrireFacturesPdf(flux, source, taille, "Factures du 28-02-2012", reperes);
     return flux.bad() || lus != taille ? "bad" : resultat.str();
 }
 
@@ -70,17 +71,19 @@ TEST(Pdf, chaqueOctetEchappe) {
 
 // The outline walked as a viewer walks it: from /First along /Next to /Last, each item's
 // /Parent the outline, /Prev the item before, its page a page of the tree; an invoice over
-// several pages sends the next item past them.
+// several pages sends the next item past them. The items are the marks', not the text's.
 TEST(Pdf, planEnChaine) {
     std::string texte;
+    FileReperes reperes;
     for (int n = 0; n < 3; ++n) {
-        texte += "Magasin chez Mo-Tino   No : " + std::to_string(n) +
-                 "\n\n\n\n\nClient : " + std::to_string(100 + n) + "   A (B)\n";
+        reperes.ajouter({texte.size(), 2, true, titreFacture(n, 100 + n, "A", "(B)")});
+        texte += "Magasin   No : " + std::to_string(n) + "\n\n\n\n\nClient : 100   A (B)\n";
         for (int i = 0; i < 60 * (n == 1 ? 1 : 0); ++i) texte += "ligne\n";
         texte += "\f";
     }
+    reperes.ajouter({texte.size(), 0, false, titreDuSommaire("01-01-2000")});
     texte += "   Sommaire des factures du 01-01-2000\n";
-    const std::string sortie = pdf(texte, texte.size());
+    const std::string sortie = pdf(texte, texte.size(), nullptr, &reperes);
     const std::regex motif(
         R"(\n(\d+) 0 obj\n<< /Title \((.*?)\) /Parent 5 0 R(?: /Prev (\d+) 0 R)?)"
         R"((?: /Next (\d+) 0 R)? /Dest \[(\d+) 0 R /Fit\] >>)");
@@ -108,8 +111,9 @@ TEST(Pdf, planEnChaine) {
     EXPECT_EQ(titres, (std::vector<std::string>{
                           "Facture 0 - client 100 A \\(B\\)", "Facture 1 - client 101 A \\(B\\)",
                           "Facture 2 - client 102 A \\(B\\)", "Sommaire du 01-01-2000"}));
-    // Pages 7, 10, 15 (the second invoice takes two), 18.
-    EXPECT_EQ(pages, (std::vector<std::string>{"7", "10", "15", "18"}));
+    // Pages 7, 11, 17 (the second invoice takes two), 21: each invoice has an object more, its
+    // page count.
+    EXPECT_EQ(pages, (std::vector<std::string>{"7", "11", "17", "21"}));
 }
 
 // The invoice file as Windows writes it, CR LF, gives the PDF of its LF text: no CR drawn, no

@@ -61,11 +61,18 @@ const std::string suiteIgnoree = "la suite est ignoree";
 
 // Invoices the client read and those after it, as long as they can be read whole, then
 // writes the summary of the invoices written. Returns the count of invoices.
+// Marks where the text's next invoice, or the summary, begins.
+void marquer(FileReperes* const reperes, std::ostream::pos_type position, std::size_t lignesEntete,
+             std::string titre) {
+    reperes->ajouter({static_cast<std::uint64_t>(static_cast<std::streamoff>(position)),
+                      lignesEntete, lignesEntete > 0, std::move(titre)});
+}
+
 template <class Mode>
 long long facturerClients(Lecteur& lecteur, std::ostream& sortie, std::ostream* flux,
-                          const Canaux& alertes, const std::string& fichierVente,
-                          const std::string& dateFact, const Mode& mode, Client& client,
-                          Lecture& lecture, std::size_t lot) {
+                          FileReperes* reperes, const Canaux& alertes,
+                          const std::string& fichierVente, const std::string& dateFact,
+                          const Mode& mode, Client& client, Lecture& lecture, std::size_t lot) {
     JournalDiffere<typename Mode::FactureJour> journal;
     ouvrirJournal(journal, flux, dateFact, lot);
     typename Mode::Totaux totaux;
@@ -74,8 +81,17 @@ long long facturerClients(Lecteur& lecteur, std::ostream& sortie, std::ostream* 
         // A client whose items cannot all be read gets no invoice: one that looks complete
         // with a wrong total could be handed to the client.
         const std::ostream::pos_type debutFacture = sortie.tellp();
+        if (reperes != nullptr) {
+            marquer(reperes, debutFacture, mode.lignesEntete(),
+                    titreFacture(totaux.nbFactures, client.noClient,
+                                 texte(lecteur, client.prenom), texte(lecteur, client.nom)));
+        }
         if (!facturerClient(lecteur, sortie, journal, client, dateFact, mode, totaux, arret)) {
             sortie.seekp(debutFacture);
+            if (reperes != nullptr) {
+                reperes->retirerDepuis(
+                    static_cast<std::uint64_t>(static_cast<std::streamoff>(debutFacture)));
+            }
             lecture = Lecture::Illisible;
             signalerArret(alertes, lecteur, fichierVente, arret.ligne,
                           causeArret(arret, "dans les articles du client " +
@@ -94,7 +110,10 @@ long long facturerClients(Lecteur& lecteur, std::ostream& sortie, std::ostream* 
         }
     }
     terminerJournal(journal);
-    if (totaux.nbFactures > 0) mode.sommaire(sortie, dateFact, totaux);
+    if (totaux.nbFactures > 0) {
+        if (reperes != nullptr) marquer(reperes, sortie.tellp(), 0, titreDuSommaire(dateFact));
+        mode.sommaire(sortie, dateFact, totaux);
+    }
     return totaux.nbFactures;
 }
 
@@ -134,10 +153,11 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
     // period; the program's own otherwise.
     const long long nbFactures =
         bareme.periode != nullptr
-            ? facturerClients(lecteur, sortie, journal, alertes, fichierVente, dateFact,
-                              ModeMagasin(bareme.magasin, *bareme.periode), client, lecture, lot)
-            : facturerClients(lecteur, sortie, journal, alertes, fichierVente, dateFact,
-                              ModeProgramme{}, client, lecture, lot);
+            ? facturerClients(lecteur, sortie, journal, sorties.reperes, alertes, fichierVente,
+                              dateFact, ModeMagasin(bareme.magasin, *bareme.periode), client,
+                              lecture, lot)
+            : facturerClients(lecteur, sortie, journal, sorties.reperes, alertes, fichierVente,
+                              dateFact, ModeProgramme{}, client, lecture, lot);
     if (lecteur.erreur) {
         alertes.messages << ligneIllisible(fichierVente, lecteur.erreur.message()) << std::flush;
     } else if (nbFactures == 0) {

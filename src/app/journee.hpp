@@ -9,6 +9,7 @@
 
 #include "app/journal_differe.hpp"
 #include "magasin/magasin.hpp"
+#include "report/reperes.hpp"
 #include "ventes/lecteur.hpp"
 
 // What the store's settings make of a day: its invoices' texts, its discount table and, for
@@ -33,11 +34,13 @@ struct Canaux {
 };
 
 // Where a day's invoices go: the invoice file, which must be able to go back to a position it
-// told, and the journal (null: none); and the report's streams.
+// told, and the journal (null: none); the report's streams; and where the marks of the
+// invoices and the summary go, for a PDF drawn from the text (null: none).
 struct SortiesJour {
     std::ostream& factures;
     std::ostream* journal;
     const Canaux& canaux;
+    FileReperes* reperes = nullptr;
 };
 
 // What a day gave: whether the sales file was read to its clean end, its invoices, and why a

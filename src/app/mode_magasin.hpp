@@ -25,6 +25,8 @@ struct ModeMagasin {
           textes(preparerTextesMagasin(magasin.identite, periode.libelleTps, periode.libelleTvq)) {
     }
 
+    std::size_t lignesEntete() const { return textes.lignesEntete; }
+
     void entete(std::ostream& sortie, long long noFacture, std::string_view dateFact, int noClient,
                 std::string_view prenom, std::string_view nom) const {
         ecrireEnteteMagasin(sortie, textes, noFacture, dateFact, noClient, prenom, nom);

@@ -17,6 +17,8 @@ struct ModeProgramme {
 
     TableRabais rabais;
 
+    std::size_t lignesEntete() const { return lignesEnteteFacture; }
+
     void entete(std::ostream& sortie, long long noFacture, std::string_view dateFact, int noClient,
                 std::string_view prenom, std::string_view nom) const {
         ecrireEnteteFacture(sortie, noFacture, dateFact, noClient, prenom, nom);

@@ -49,7 +49,7 @@ bool facturerDate(std::ifstream& entree, const IdentiteFichier& ventes, Ecrivain
         texte.ouvert = sortie.ouvrir(fichiers.texte.ecrit, rendu ? &rendu->texte() : nullptr);
         // Nobody reads the text for a PDF that cannot be created: it is not kept for it.
         pdf.ouvert = texte.ouvert && rendu &&
-                     rendu->commencer(fichiers.pdf.ecrit, bareme.magasin.identite.nom);
+                     rendu->commencer(fichiers.pdf.ecrit);
         if (texte.ouvert) {
             // The journal is a small file: small buffers are enough. Binary: the same bytes
             // on every platform.
@@ -57,7 +57,9 @@ bool facturerDate(std::ifstream& entree, const IdentiteFichier& ventes, Ecrivain
             journal.ouvert = formats.csv && fichier.ouvrir(fichiers.journal.ecrit, true);
             std::ostream flux(&sortie);
             std::ostream fluxJournal(&fichier);
-            jour = facturerJournee(entree, {flux, journal.ouvert ? &fluxJournal : nullptr, canaux},
+            jour = facturerJournee(entree,
+                                   {flux, journal.ouvert ? &fluxJournal : nullptr, canaux,
+                                    pdf.ouvert ? rendu->reperes() : nullptr},
                                    nomVentes(dateVente), dateFact, bareme);
             texte.complet = sortie.fermer();
             journal.complet = journal.ouvert && fichier.fermer() && !fluxJournal.bad();

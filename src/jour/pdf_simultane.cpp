@@ -15,16 +15,15 @@ PdfSimultane::~PdfSimultane() {
     // GCOVR_EXCL_STOP
 }
 
-bool PdfSimultane::commencer(const std::string& fichierPdf, const std::string& magasin) {
+bool PdfSimultane::commencer(const std::string& fichierPdf) {
     // Binary: the same bytes on every platform.
     if (!sortie_.ouvrir(fichierPdf, true)) return false;
-    magasin_ = magasin;
     canal_.lire();
     try {
         rendu_ = std::thread([this] {
             std::ostream flux(&sortie_);
             const std::uint64_t lus = ecrireFacturesPdf(
-                flux, canal_, std::numeric_limits<std::uint64_t>::max(), canal_.titre(), magasin_);
+                flux, canal_, std::numeric_limits<std::uint64_t>::max(), canal_.titre(), &reperes_);
             complet_ = sortie_.fermer() && !flux.bad() && lus == canal_.donnes();
         });
     } catch (const std::system_error&) {

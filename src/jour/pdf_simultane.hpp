@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 
+#include "report/reperes.hpp"
 #include "util/canal.hpp"
 #include "util/ecrivain.hpp"
 
@@ -17,12 +18,14 @@ class PdfSimultane {
     PdfSimultane(const PdfSimultane&) = delete;
     PdfSimultane& operator=(const PdfSimultane&) = delete;
 
-    // Creates fichierPdf and starts drawing what texte() is given, each invoice found by the
-    // store's name magasin; false when the PDF cannot be created.
-    bool commencer(const std::string& fichierPdf, const std::string& magasin);
+    // Creates fichierPdf and starts drawing what texte() is given; false when the PDF cannot
+    // be created.
+    bool commencer(const std::string& fichierPdf);
 
-    // Where the invoice file's writer hands the text.
+    // Where the invoice file's writer hands the text, and the day's loop the marks of its
+    // invoices (none when no thread draws them).
     CanalTexte& texte() { return canal_; }
+    FileReperes* reperes() { return rendu_.joinable() ? &reperes_ : nullptr; }
 
     // Once the invoice file is closed: gives the title, waits until the PDF is drawn and
     // closed; true when it was written whole from every byte of the text. A thread that
@@ -33,6 +36,6 @@ class PdfSimultane {
     Ecrivain sortie_;
     CanalTexte canal_;
     std::thread rendu_;
-    std::string magasin_;
+    FileReperes reperes_;
     bool complet_ = false;
 };

@@ -25,7 +25,7 @@ constexpr int largeurEpargne = 8;
 constexpr int largeurMerci = 57;
 
 // Each block's lines and numbers, for its room (the header's besides its address lines).
-constexpr std::size_t lignesEntete = 9;
+constexpr std::size_t lignesEntete = lignesEnteteFacture;
 constexpr std::size_t nombresEntete = 2;
 constexpr std::size_t lignesLigne = 1;
 constexpr std::size_t nombresLigne = 6;

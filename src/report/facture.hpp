@@ -17,6 +17,7 @@ constexpr std::string_view etiquetteNoFacture = "No : ";
 constexpr std::string_view etiquetteClient = "Client : ";
 
 // Store heading, invoice number and date, client, column heading and rule: nine lines.
+constexpr std::size_t lignesEnteteFacture = 9;
 void ecrireEnteteFacture(std::ostream& flux, long long noFacture, std::string_view dateFact,
                          int noClient, std::string_view prenom, std::string_view nom);
 

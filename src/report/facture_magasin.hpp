@@ -33,6 +33,7 @@ struct TextesMagasin {
     std::string libelleTps;
     std::string libelleTvq;
     std::string finPied;  // the rule, the thank-you line, the rule, the page break
+    std::size_t lignesEntete = 0;  // of the head, the column heading's rule included
 };
 
 TextesMagasin preparerTextesMagasin(const Identite& magasin, std::string_view libelleTps,

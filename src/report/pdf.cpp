@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "report/plan_pdf.hpp"
+#include "report/reperes.hpp"
 
 namespace {
 
@@ -66,9 +67,17 @@ const std::string debutPage = "BT\n/F1 " + std::string(taillePolice) + " Tf\n" +
                               std::to_string(interligne) + " TL\n" + std::to_string(marge) + " " +
                               std::to_string(premiereLigne + interligne) + " Td\n";
 
+// An invoice's pages are numbered "page k/n" under their last line, n in an object of its own
+// that every page of the invoice draws and that is written at the invoice's end; a head is
+// repeated only while it leaves most of the page to the items.
+constexpr int ligneNumero = lignesParPage;  // the line under the page's last
+constexpr std::size_t lignesEnteteMax = lignesParPage / 2;
+const std::string nomNombrePages = "/N";
+
 struct Document {
     std::streambuf* sortie = nullptr;
-    std::string_view magasin;  // the store's name, which opens each invoice
+    FileReperes* reperes = nullptr;  // where invoices and the summary begin; null: nowhere
+    std::uint64_t position = 0;      // the line being read's first byte, in the text
     bool echec = false;
     std::vector<char> tampon;  // output not yet handed to sortie, the open page's included,
     std::size_t plein = 0;     // in its first bytes
@@ -85,8 +94,15 @@ struct Document {
     int entree = 0;  // its number; 0 before the first
     int page = 0;    // its page's
     std::string titre;
-    std::string titreSuivant;
-    bool attenteClient = false;  // an invoice's, until its client line has come
+    bool attente = false;  // a mark was reached: the next page opens its entry
+    Repere repere;
+    // The invoice being drawn: its head's lines as read, the page it is on, the object that
+    // holds its page count.
+    bool dansFacture = false;
+    std::size_t lignesEntete = 0;
+    std::vector<std::string> entete;
+    int pageFacture = 0;
+    int objetNbPages = 0;
     int premiereEntree = 0;
     int precedente = 0;
     long long nbEntrees = 0;
@@ -217,17 +233,63 @@ void ouvrirPage(Document& pdf) {
     pdf.blancs = 0;
 }
 
+// A point position in hundredths, as a PDF number.
+void sortirPoints(Document& pdf, long long centiemes, std::string_view apres) {
+    sortirNombre(pdf, "", static_cast<std::uint64_t>(centiemes / 100), ".");
+    place(pdf, 2);
+    ecrireChiffres(pdf, pdf.plein, static_cast<std::uint64_t>(centiemes % 100), 2);
+    pdf.plein += 2;
+    sortir(pdf, apres);
+}
+
+// "page k/" under the page's last line, then the invoice's page count drawn after it.
+void sortirNumero(Document& pdf) {
+    const std::string numero = "page " + std::to_string(pdf.pageFacture) + "/";
+    const long long base = premiereLigne - ligneNumero * interligne;
+    sortir(pdf, "BT\n/F1 " + std::string(taillePolice) + " Tf\n100 Tz\n");
+    sortirNombre(pdf, "", marge, " ");
+    sortirNombre(pdf, "", static_cast<std::uint64_t>(base), " Td\n");
+    char* const debut = place(pdf, 4 * numero.size() + 2);
+    pdf.plein += static_cast<std::size_t>(chaineEn(debut, numero) - debut);
+    sortir(pdf, " Tj\nET\nq 1 0 0 1 ");
+    sortirPoints(pdf, marge * 100LL + largeurColonne * static_cast<long long>(numero.size()),
+                 " ");
+    sortirNombre(pdf, "", static_cast<std::uint64_t>(base), " cm " + nomNombrePages + " Do Q\n");
+}
+
 void fermerPage(Document& pdf) {
     pdf.blancs = 0;
     if (pdf.lignes == 0) return;
-    sortir(pdf, "ET");
+    sortir(pdf, "ET\n");
+    if (pdf.dansFacture) sortirNumero(pdf);
     ecrireChiffres(pdf, pdf.longueur, pdf.plein - pdf.contenu, 10);
-    sortir(pdf, "\nendstream\nendobj\n");
+    sortir(pdf, "endstream\nendobj\n");
     const auto numero = static_cast<int>(pdf.pages.back());
     debuterObjet(pdf, numero);
-    sortirReference(pdf, "<< /Type /Page /Parent 2 0 R /Contents ", numero - 1);
+    sortir(pdf, "<< /Type /Page /Parent 2 0 R ");
+    if (pdf.dansFacture) {
+        sortirReference(pdf, "/Resources << /Font << /F1 3 0 R >> /XObject << " + nomNombrePages +
+                                 " ",
+                        pdf.objetNbPages);
+        sortir(pdf, " >> >> ");
+    }
+    sortirReference(pdf, "/Contents ", numero - 1);
     sortir(pdf, " >>\nendobj\n");
     pdf.lignes = 0;
+    viderSiPlein(pdf);
+}
+
+// At an invoice's end its page count is known: the object its pages draw is written.
+void finirFacture(Document& pdf) {
+    if (!pdf.dansFacture) return;
+    pdf.dansFacture = false;
+    const std::string contenu = "BT\n/F1 " + std::string(taillePolice) + " Tf\n100 Tz\n(" +
+                                std::to_string(pdf.pageFacture) + ") Tj\nET\n";
+    debuterObjet(pdf, pdf.objetNbPages);
+    sortir(pdf, "<< /Type /XObject /Subtype /Form /BBox [0 -3 200 10] /Resources << /Font "
+                "<< /F1 3 0 R >> >> /Length " +
+                    std::to_string(contenu.size()) + " >>\nstream\n" + contenu +
+                    "endstream\nendobj\n");
     viderSiPlein(pdf);
 }
 
@@ -259,40 +321,11 @@ void ecrireEntree(Document& pdf, int suivante) {
     viderSiPlein(pdf);
 }
 
-// A page opened on an invoice's first line or the summary's title begins an outline item,
-// numbered after the page's two objects. Its title is made in titreSuivant while the item
-// before it still waits, then the two change places: no string is made for a page.
-void ouvrirPageEtEntree(Document& pdf, std::string_view ligne) {
-    const Entree entree = debutEntree(ligne, pdf.magasin, pdf.titreSuivant);
-    if (entree == Entree::Aucune) {
-        ouvrirPage(pdf);
-        return;
-    }
-    const auto numero = static_cast<int>(pdf.objets.size()) + 2;
-    ecrireEntree(pdf, numero);
-    ouvrirPage(pdf);
-    pdf.objets.resize(pdf.objets.size() + 1);
-    pdf.entree = numero;
-    pdf.page = numero - 1;
-    std::swap(pdf.titre, pdf.titreSuivant);
-    pdf.attenteClient = entree == Entree::Facture;
-    if (pdf.premiereEntree == 0) pdf.premiereEntree = numero;
-    ++pdf.nbEntrees;
-}
-
-// A blank line is only counted: it takes room once text follows it on the same page (a new
-// page forgets it). A line with text goes after the blank lines before it, or opens a new
-// page when it no longer fits.
-void placerLigne(Document& pdf, std::string_view ligne) {
+// Draws one line on the open page: a blank line only counted, until text follows it.
+void dessinerLigne(Document& pdf, std::string_view ligne) {
     if (ligne.empty()) {
         ++pdf.blancs;
         return;
-    }
-    if (pdf.lignes + pdf.blancs >= lignesParPage) fermerPage(pdf);
-    if (pdf.lignes == 0) {
-        ouvrirPageEtEntree(pdf, ligne);
-    } else if (pdf.attenteClient && ajouterClient(ligne, pdf.titre)) {
-        pdf.attenteClient = false;
     }
     for (; pdf.blancs > 0; --pdf.blancs, ++pdf.lignes) sortir(pdf, "T*\n");
     const long long e = echelle(ligne.size());
@@ -313,16 +346,70 @@ void placerLigne(Document& pdf, std::string_view ligne) {
     ++pdf.lignes;
 }
 
+// A page opened on a mark begins an outline item, numbered after the page's two objects, and
+// an invoice's its numbering; a further page of an invoice opens on its head.
+void ouvrirPageEtEntree(Document& pdf) {
+    if (!pdf.attente) {
+        ouvrirPage(pdf);
+        if (pdf.dansFacture && ++pdf.pageFacture > 1) {
+            for (const std::string& ligne : pdf.entete) dessinerLigne(pdf, ligne);
+        }
+        return;
+    }
+    pdf.attente = false;
+    const auto numero = static_cast<int>(pdf.objets.size()) + 2;
+    ecrireEntree(pdf, numero);
+    ouvrirPage(pdf);
+    pdf.objets.resize(pdf.objets.size() + 1);
+    pdf.entree = numero;
+    pdf.page = numero - 1;
+    std::swap(pdf.titre, pdf.repere.titre);
+    if (pdf.premiereEntree == 0) pdf.premiereEntree = numero;
+    ++pdf.nbEntrees;
+    if (pdf.repere.facture) {
+        pdf.dansFacture = true;
+        pdf.lignesEntete = std::min(pdf.repere.lignesEntete, lignesEnteteMax);
+        pdf.entete.clear();
+        pdf.pageFacture = 1;
+        pdf.objetNbPages = static_cast<int>(pdf.objets.size());
+        pdf.objets.resize(pdf.objets.size() + 1);
+    }
+}
+
+// Where the text reaches a mark, the invoice before it ends, and so does its page.
+void prendreReperes(Document& pdf) {
+    if (pdf.reperes == nullptr) return;
+    while (pdf.reperes->prendre(pdf.position, pdf.repere)) {
+        fermerPage(pdf);
+        finirFacture(pdf);
+        pdf.attente = true;
+    }
+}
+
+// A line with text goes after the blank lines before it, or opens a new page when it no
+// longer fits; an invoice's first lines are kept as its head.
+void placerLigne(Document& pdf, std::string_view ligne) {
+    if (!ligne.empty()) {
+        if (pdf.lignes + pdf.blancs >= lignesParPage) fermerPage(pdf);
+        if (pdf.lignes == 0) ouvrirPageEtEntree(pdf);
+    }
+    if (pdf.dansFacture && pdf.entete.size() < pdf.lignesEntete) pdf.entete.emplace_back(ligne);
+    dessinerLigne(pdf, ligne);
+}
+
 // One line of the text, without its line end (a CR before the LF belongs to the line end):
 // a form feed in it ends the page, the text after it goes on the next one. sansSaut: the
 // caller knows it holds none.
 void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne, bool sansSaut = false) {
+    prendreReperes(pdf);
     if (finDeLigne && !ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
     for (std::size_t saut = sansSaut ? std::string_view::npos : ligne.find('\f');
          saut != std::string_view::npos; saut = ligne.find('\f')) {
         if (saut > 0) placerLigne(pdf, ligne.substr(0, saut));
         fermerPage(pdf);
         ligne.remove_prefix(saut + 1);
+        pdf.position += saut + 1;
+        prendreReperes(pdf);
     }
     if (finDeLigne || !ligne.empty()) placerLigne(pdf, ligne);
 }
@@ -343,6 +430,7 @@ std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t tail
     std::size_t debut = 0;
     std::size_t fin = 0;
     std::uint64_t reste = taille;
+    std::uint64_t lus = 0;  // the bytes before the buffer's first
     for (;;) {
         const auto demande =
             static_cast<std::streamsize>(std::min<std::uint64_t>(reste, lu.size() - fin));
@@ -358,14 +446,17 @@ std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t tail
             if (finLigne == nullptr) break;
             if (saut < debut) saut = prochainSaut(lu, debut, fin);
             const auto longueur = static_cast<std::size_t>(finLigne - ligne);
+            pdf.position = lus + debut;
             lireLigne(pdf, std::string_view(ligne, longueur), true, saut > debut + longueur);
             debut += longueur + 1;
         }
         if (debut == 0 && fin == lu.size()) lu.resize(2 * lu.size());
         std::memmove(lu.data(), lu.data() + debut, fin - debut);
+        lus += debut;
         fin -= debut;
         debut = 0;
     }
+    pdf.position = lus;
     lireLigne(pdf, std::string_view(lu.data() + debut, fin - debut), false);
     return taille - reste;
 }
@@ -373,11 +464,11 @@ std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t tail
 }  // namespace
 
 std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
-                                const std::string& titre, std::string_view magasin,
+                                const std::string& titre, FileReperes* reperes,
                                 std::size_t tailleLecture) {
     Document pdf;
     pdf.sortie = flux.rdbuf();
-    pdf.magasin = magasin;
+    pdf.reperes = reperes;
     // The second line's bytes above 127 mark the file as binary for the programs that look.
     sortir(pdf, "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
     debuterObjet(pdf, objetCatalogue);
@@ -390,6 +481,7 @@ std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::
 
     const std::uint64_t lus = lireTexte(pdf, texte, taille, tailleLecture);
     fermerPage(pdf);
+    finirFacture(pdf);
 
     ecrireEntree(pdf, 0);
     debuterObjet(pdf, objetPlan);
