@@ -14,6 +14,34 @@ constexpr OptionAction optionsAction[] = {{"-h", Action::Aide},
                                           {"--version", Action::Version}};
 
 const std::string optionMagasin = "--magasin";
+const std::string optionFacture = "--facture";
+
+// The word an option takes: after its "=", or the next one (i moves past it).
+bool valeurOption(const std::string& option, const std::string& mot, int argc,
+                  const char* const argv[], int& i, std::string& valeur) {
+    if (mot.size() > option.size()) {
+        valeur = mot.substr(option.size() + 1);
+    } else if (i + 1 < argc) {
+        valeur = argv[++i];
+    }
+    return !valeur.empty();
+}
+
+bool estOption(const std::string& mot, const std::string& option) {
+    return mot == option || mot.rfind(option + "=", 0) == 0;
+}
+
+// An invoice number as its head shows it: digits, at most 18.
+bool lireNumero(const std::string& texte, long long& numero) {
+    constexpr std::size_t chiffresMax = 18;
+    if (texte.empty() || texte.size() > chiffresMax) return false;
+    numero = 0;
+    for (const char c : texte) {
+        if (c < '0' || c > '9') return false;
+        numero = numero * 10 + (c - '0');
+    }
+    return true;
+}
 
 Action actionDe(const std::string& mot) {
     for (const OptionAction& option : optionsAction) {
@@ -42,23 +70,30 @@ Arguments lireArguments(int argc, const char* const argv[]) {
             arguments.muet = true;
         } else if (mot == "--a-jour") {
             arguments.aJour = true;
-        } else if (mot == optionMagasin || mot.rfind(optionMagasin + "=", 0) == 0) {
-            const bool colle = mot.size() > optionMagasin.size();
-            if (colle) {
-                arguments.magasin = mot.substr(optionMagasin.size() + 1);
-            } else if (i + 1 < argc) {
-                arguments.magasin = argv[++i];
-            }
-            if (arguments.magasin.empty() && arguments.action == Action::Dialogue) {
+        } else if (estOption(mot, optionMagasin)) {
+            if (!valeurOption(optionMagasin, mot, argc, argv, i, arguments.magasin) &&
+                arguments.action == Action::Dialogue) {
                 arguments.action = Action::Erreur;
                 arguments.erreur = "--magasin demande un FICHIER";
+            }
+        } else if (estOption(mot, optionFacture)) {
+            std::string numero;
+            if ((!valeurOption(optionFacture, mot, argc, argv, i, numero) ||
+                 !lireNumero(numero, arguments.noFacture)) &&
+                arguments.action == Action::Dialogue) {
+                arguments.action = Action::Erreur;
+                arguments.erreur = "--facture demande le numero N d'une facture, comme 3";
             }
         } else if (arguments.action == Action::Dialogue) {
             arguments.action = actionDe(mot);
             if (arguments.action == Action::Erreur) arguments.erreur = "option inconnue : " + mot;
         }
     }
-    if (arguments.action == Action::Dialogue && arguments.aJour) {
+    if (arguments.action == Action::Dialogue && arguments.noFacture >= 0) {
+        const bool seule = arguments.dates.size() == 1 && !arguments.csv && !arguments.aJour;
+        arguments.action = seule ? Action::Facture : Action::Erreur;
+        arguments.erreur = "--facture N prend une DATE, sans --csv ni --a-jour";
+    } else if (arguments.action == Action::Dialogue && arguments.aJour) {
         arguments.action = arguments.dates.empty() ? Action::AJour : Action::Erreur;
         arguments.erreur = "--a-jour ne prend pas de DATE : il fait les journees en retard";
     } else if (arguments.action == Action::Dialogue && !arguments.dates.empty()) {

@@ -5,24 +5,26 @@
 #include <string>
 #include <vector>
 
-enum class Action { Dialogue, Dates, AJour, Aide, Version, Erreur };
+enum class Action { Dialogue, Dates, AJour, Facture, Aide, Version, Erreur };
 
 struct Arguments {
     Action action = Action::Dialogue;
     std::vector<std::string> dates;
-    bool pdf = false;     // each day also as "facture <date>.pdf"
-    bool csv = false;     // and its journal "facture <date>.csv"
-    bool muet = false;    // nothing on standard output (dates or --a-jour only)
-    bool aJour = false;   // the days not invoiced since their sales file changed
-    std::string magasin;  // the store's settings file, when named (instead of magasin.toml)
-    std::string erreur;   // for Erreur: what is wrong, in one line
+    bool pdf = false;          // each day also as "facture <date>.pdf"
+    bool csv = false;          // and its journal "facture <date>.csv"
+    bool muet = false;         // nothing on standard output (dates or --a-jour only)
+    bool aJour = false;        // the days not invoiced since their sales file changed
+    std::string magasin;       // the store's settings file, when named (instead of magasin.toml)
+    long long noFacture = -1;  // for Facture: the invoice to print again, of the one date
+    std::string erreur;        // for Erreur: what is wrong, in one line
 };
 
 // Options may stand anywhere before "--"; every other word is a date. The first of -h,
 // --help, /?, -V, --version or an unknown option decides the action; without one, any date
 // makes it Dates. -q without a date is an error: the dialogue cannot be quiet. --a-jour makes
-// it AJour, and goes with no date. --magasin
-// takes the next word (or the one after its =), which must be there.
+// it AJour, and goes with no date. --facture N makes it Facture, with one date and without
+// --csv or --a-jour. --magasin and --facture take the next word (or the one after their =),
+// which must be there.
 Arguments lireArguments(int argc, const char* const argv[]);
 
 // The usage, the version line, the one-line error of a command line that cannot be done

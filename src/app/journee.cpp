@@ -83,8 +83,8 @@ long long facturerClients(Lecteur& lecteur, std::ostream& sortie, std::ostream* 
         const std::ostream::pos_type debutFacture = sortie.tellp();
         if (reperes != nullptr) {
             marquer(reperes, debutFacture, mode.lignesEntete(),
-                    titreFacture(totaux.nbFactures, client.noClient,
-                                 texte(lecteur, client.prenom), texte(lecteur, client.nom)));
+                    titreFacture(totaux.nbFactures, client.noClient, texte(lecteur, client.prenom),
+                                 texte(lecteur, client.nom)));
         }
         if (!facturerClient(lecteur, sortie, journal, client, dateFact, mode, totaux, arret)) {
             sortie.seekp(debutFacture);

@@ -8,6 +8,7 @@
 
 #include "app/arguments.hpp"
 #include "app/rapport.hpp"
+#include "app/reimpression.hpp"
 #include "jour/a_jour.hpp"
 #include "jour/temporaires.hpp"
 #include "jour/validation.hpp"
@@ -144,6 +145,14 @@ int main(int argc, char* argv[]) {
     if (!erreur.empty()) {
         erreurs << erreur + "\n";
         return 2;
+    }
+    if (arguments.action == Action::Facture) {
+        std::ostream silence(nullptr);
+        const Canaux canaux{arguments.muet ? silence : std::cout, erreurs, eAiguConsole(),
+                            c1Sortie(), c1Erreur()};
+        return verifierSortie(reimprimer(arguments.dates.front(), arguments.noFacture,
+                                         arguments.pdf, magasin, canaux),
+                              erreurs);
     }
     // Nothing due is nothing to do: status 0, nothing written.
     const std::vector<std::string> dates =

@@ -48,8 +48,7 @@ bool facturerDate(std::ifstream& entree, const IdentiteFichier& ventes, Ecrivain
         if (formats.pdf) rendu.emplace();
         texte.ouvert = sortie.ouvrir(fichiers.texte.ecrit, rendu ? &rendu->texte() : nullptr);
         // Nobody reads the text for a PDF that cannot be created: it is not kept for it.
-        pdf.ouvert = texte.ouvert && rendu &&
-                     rendu->commencer(fichiers.pdf.ecrit);
+        pdf.ouvert = texte.ouvert && rendu && rendu->commencer(fichiers.pdf.ecrit);
         if (texte.ouvert) {
             // The journal is a small file: small buffers are enough. Binary: the same bytes
             // on every platform.

@@ -5,8 +5,8 @@
 #include <system_error>
 #include <utility>
 
-#include "jour/registre.hpp"
 #include "calendrier/calendrier.hpp"
+#include "jour/registre.hpp"
 
 namespace fs = std::filesystem;
 

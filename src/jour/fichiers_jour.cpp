@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <system_error>
 
-#include "jour/temporaires.hpp"
 #include "calendrier/calendrier.hpp"
+#include "jour/temporaires.hpp"
 #include "util/fichier_entree.hpp"
 
 namespace {
@@ -97,6 +97,25 @@ bool terminerFichiers(const FichiersJour& fichiers, bool lu, long long nbFacture
     }
     if (texteValide) validation.confier(std::move(engagement));
     return reussi;
+}
+
+Sortie preparerSortie(const std::string& nom) {
+    return preparer(nom, true);
+}
+
+bool terminerSortie(const Sortie& sortie, bool complet, std::ostream& messages) {
+    const bool temporaire = sortie.ecrit != sortie.nom;
+    if (!complet) {
+        messages << ligneIncomplet(sortie.nom) << std::flush;
+        if (temporaire) retirerFichier(sortie.ecrit);
+        return false;
+    }
+    if (!temporaire) return true;
+    Engagement engagement;
+    engagement.remplacements.push_back({sortie.ecrit, sortie.nom});
+    const Compte compte = engager(engagement);
+    messages << compte.messages << std::flush;
+    return compte.reussi;
 }
 
 bool estFait(const Registre& registre, const std::string& dateVente, const IdentiteFichier& ventes,

@@ -85,6 +85,12 @@ FichiersJour preparerFichiers(const std::string& dateVente, Formats formats,
 bool terminerFichiers(const FichiersJour& fichiers, bool lu, long long nbFactures,
                       Validation& validation, std::ostream& messages);
 
+// One output made apart from any day (an invoice printed again): written as a day's are,
+// under a temporary name beside it; once closed, put in place when written whole (complet),
+// its temporary file removed otherwise. False, said on messages, when it is not in place.
+Sortie preparerSortie(const std::string& nom);
+bool terminerSortie(const Sortie& sortie, bool complet, std::ostream& messages);
+
 // Whether dateVente is done for its sales file as it is now (ventes) in registre: its outputs
 // made from that very file, those asked for there.
 bool estFait(const Registre& registre, const std::string& dateVente, const IdentiteFichier& ventes,

@@ -14,8 +14,7 @@ constexpr const char* entete = "facturation-registre 1";
 // A day's line: its date, the sales file's size, modification and change times, the count
 // of invoices, then p and c for the PDF and the journal made with the text ("-": neither).
 std::string ligne(const std::string& date, const Trace& trace) {
-    std::string sorties =
-        std::string(trace.pdf ? "p" : "") + (trace.journal ? "c" : "");
+    std::string sorties = std::string(trace.pdf ? "p" : "") + (trace.journal ? "c" : "");
     return date + " " + std::to_string(trace.ventes.taille) + " " +
            std::to_string(trace.ventes.modifie) + " " + std::to_string(trace.ventes.change) + " " +
            std::to_string(trace.nbFactures) + " " + (sorties.empty() ? "-" : sorties) + "\n";

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "calcul/centimes.hpp"
-#include "calendrier/calendrier.hpp"
 #include "calcul/facturation.hpp"
+#include "calendrier/calendrier.hpp"
 #include "report/facture_magasin.hpp"
 
 // The settings file looked for in the working directory.

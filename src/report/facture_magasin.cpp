@@ -115,10 +115,11 @@ TextesMagasin preparerTextesMagasin(const Identite& magasin, std::string_view li
     ajouterTexte(bloc, "\n");
     textes.titres = texteDe(memoire, bloc) + regle + "\n";
     // The store's and the date's lines, the client's and a blank one, then the rest as made.
-    textes.lignesEntete = 4 + static_cast<std::size_t>(std::count(
-                                  textes.suiteEntete.begin(), textes.suiteEntete.end(), '\n')) +
-                          static_cast<std::size_t>(
-                              std::count(textes.titres.begin(), textes.titres.end(), '\n'));
+    textes.lignesEntete =
+        4 +
+        static_cast<std::size_t>(
+            std::count(textes.suiteEntete.begin(), textes.suiteEntete.end(), '\n')) +
+        static_cast<std::size_t>(std::count(textes.titres.begin(), textes.titres.end(), '\n'));
 
     textes.libelleTps = libelleTps;
     textes.libelleTvq = libelleTvq;

@@ -32,7 +32,7 @@ struct TextesMagasin {
     std::string titres;       // the column heading and its rule
     std::string libelleTps;
     std::string libelleTvq;
-    std::string finPied;  // the rule, the thank-you line, the rule, the page break
+    std::string finPied;           // the rule, the thank-you line, the rule, the page break
     std::size_t lignesEntete = 0;  // of the head, the column heading's rule included
 };
 

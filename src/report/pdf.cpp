@@ -252,8 +252,7 @@ void sortirNumero(Document& pdf) {
     char* const debut = place(pdf, 4 * numero.size() + 2);
     pdf.plein += static_cast<std::size_t>(chaineEn(debut, numero) - debut);
     sortir(pdf, " Tj\nET\nq 1 0 0 1 ");
-    sortirPoints(pdf, marge * 100LL + largeurColonne * static_cast<long long>(numero.size()),
-                 " ");
+    sortirPoints(pdf, marge * 100LL + largeurColonne * static_cast<long long>(numero.size()), " ");
     sortirNombre(pdf, "", static_cast<std::uint64_t>(base), " cm " + nomNombrePages + " Do Q\n");
 }
 
@@ -268,8 +267,8 @@ void fermerPage(Document& pdf) {
     debuterObjet(pdf, numero);
     sortir(pdf, "<< /Type /Page /Parent 2 0 R ");
     if (pdf.dansFacture) {
-        sortirReference(pdf, "/Resources << /Font << /F1 3 0 R >> /XObject << " + nomNombrePages +
-                                 " ",
+        sortirReference(pdf,
+                        "/Resources << /Font << /F1 3 0 R >> /XObject << " + nomNombrePages + " ",
                         pdf.objetNbPages);
         sortir(pdf, " >> >> ");
     }
@@ -286,10 +285,10 @@ void finirFacture(Document& pdf) {
     const std::string contenu = "BT\n/F1 " + std::string(taillePolice) + " Tf\n100 Tz\n(" +
                                 std::to_string(pdf.pageFacture) + ") Tj\nET\n";
     debuterObjet(pdf, pdf.objetNbPages);
-    sortir(pdf, "<< /Type /XObject /Subtype /Form /BBox [0 -3 200 10] /Resources << /Font "
-                "<< /F1 3 0 R >> >> /Length " +
-                    std::to_string(contenu.size()) + " >>\nstream\n" + contenu +
-                    "endstream\nendobj\n");
+    sortir(pdf,
+           "<< /Type /XObject /Subtype /Form /BBox [0 -3 200 10] /Resources << /Font "
+           "<< /F1 3 0 R >> >> /Length " +
+               std::to_string(contenu.size()) + " >>\nstream\n" + contenu + "endstream\nendobj\n");
     viderSiPlein(pdf);
 }
 

@@ -22,8 +22,8 @@ constexpr int lignesParPage = 54;
 // title, is read once the text has ended. reperes (null: none) says where each invoice and
 // the summary begin: each begins a page and an outline item, and an invoice's pages are
 // numbered "page k/n" and, after its first, open on its head. Streams: it holds one page,
-// the longest line, an invoice's head and one offset per PDF object. A short write marks flux bad. tailleLecture, the read buffer's
-// first size, only changes how often it refills: tests shrink it.
+// the longest line, an invoice's head and one offset per PDF object. A short write marks flux bad.
+// tailleLecture, the read buffer's first size, only changes how often it refills: tests shrink it.
 std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
                                 const std::string& titre, FileReperes* reperes,
                                 std::size_t tailleLecture = 1 << 18);

@@ -22,8 +22,8 @@ bool FileReperes::prendre(std::uint64_t position, Repere& repere) {
 
 std::string titreFacture(long long noFacture, int noClient, std::string_view prenom,
                          std::string_view nom) {
-    std::string titre = "Facture " + std::to_string(noFacture) + " - client " +
-                        std::to_string(noClient) + " ";
+    std::string titre =
+        "Facture " + std::to_string(noFacture) + " - client " + std::to_string(noClient) + " ";
     return titre.append(prenom).append(" ").append(nom);
 }
 

@@ -4,8 +4,8 @@
 
 #include "util/console.hpp"
 
-bool EcrivainFacture::ouvrir(const std::string& nom, CanalTexte* lecteur) {
-    if (!Ecrivain::ouvrir(nom)) return false;
+bool EcrivainFacture::ouvrir(const std::string& nom, CanalTexte* lecteur, bool binaire) {
+    if (!Ecrivain::ouvrir(nom, binaire)) return false;
     lecteur_ = lecteur;
     marque_ = 0;
     livres_ = 0;

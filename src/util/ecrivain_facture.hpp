@@ -23,7 +23,7 @@ class EcrivainFacture : public Ecrivain {
     using Ecrivain::Ecrivain;
 
     // As Ecrivain::ouvrir; lecteur, if any, is given the bytes there for good.
-    bool ouvrir(const std::string& nom, CanalTexte* lecteur = nullptr);
+    bool ouvrir(const std::string& nom, CanalTexte* lecteur = nullptr, bool binaire = false);
 
     // As Ecrivain::fermer: everything written is then there for good, and handed over.
     bool fermer();
