@@ -1,7 +1,8 @@
 #include "app/reimpression.hpp"
 
+#include <deque>
 #include <fstream>
-#include <limits>
+#include <utility>
 #include <vector>
 
 #include "app/rapport.hpp"
@@ -23,16 +24,17 @@ struct Etendue {
 };
 
 Etendue trouverFacture(FileReperes& reperes, long long noFacture, std::uint64_t taille) {
+    std::deque<Repere> marques;
+    reperes.prendreTout(marques);
     Etendue etendue;
-    Repere repere;
     long long numero = 0;
-    while (reperes.prendre(std::numeric_limits<std::uint64_t>::max(), repere)) {
+    for (Repere& repere : marques) {
         if (etendue.trouvee) {
             etendue.fin = repere.position;
             return etendue;
         }
         if (repere.facture && numero++ == noFacture) {
-            etendue = {true, repere.position, taille, repere};
+            etendue = {true, repere.position, taille, std::move(repere)};
         }
     }
     return etendue;

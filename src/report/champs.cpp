@@ -184,22 +184,60 @@ void ajouterEntier(Bloc& bloc, long long valeur, int largeur, Cadrage cadrage) {
     if (valeur < 0) debut[-1] = '-';
 }
 
-Nombre texteMontant(Centimes valeur, std::string_view suffixe) {
-    Nombre nombre;
-    Bloc bloc{nombre.octets, nombre.octets, nombre.octets + sizeof nombre.octets};
-    ajouterMontant(bloc, valeur, 0);
-    ajouterTexte(bloc, suffixe);
-    nombre.longueur = static_cast<std::size_t>(bloc.fin - bloc.debut);
-    return nombre;
+namespace {
+
+// Makes room for longueur bytes placed to end at finColonne, as placerGauche places a text;
+// returns where they begin.
+char* placeChamp(Bloc& bloc, const char* debutLigne, std::size_t longueur,
+                 std::size_t finColonne) {
+    const auto ecrites = static_cast<std::size_t>(bloc.fin - debutLigne);
+    const std::size_t voulu = finColonne > longueur ? finColonne - longueur : 0;
+    const std::size_t depart = ecrites == 0 ? voulu : std::max(voulu, ecrites + 1);
+    ajouterBlancs(bloc, depart - ecrites);
+    verifierPlace(bloc, longueur);
+    char* const debut = bloc.fin;
+    bloc.fin += longueur;
+    return debut;
 }
 
-Nombre texteEntier(long long valeur, std::string_view suffixe) {
-    Nombre nombre;
-    Bloc bloc{nombre.octets, nombre.octets, nombre.octets + sizeof nombre.octets};
-    ajouterEntier(bloc, valeur, 0, Cadrage::Gauche);
-    ajouterTexte(bloc, suffixe);
-    nombre.longueur = static_cast<std::size_t>(bloc.fin - bloc.debut);
-    return nombre;
+}  // namespace
+
+void placerMontant(Bloc& bloc, const char* debutLigne, Centimes valeur, std::size_t finColonne,
+                   std::string_view suffixe) {
+    // Nearly every amount fits 64 bits, whose digits cost a fraction of 128 bits'.
+    constexpr Centimes limite = static_cast<Centimes>(~0ULL >> 1);
+    if (valeur > limite || valeur < -limite) {
+        std::vector<char> memoire;
+        Bloc texte = commencerBloc(memoire, tailleNombre + suffixe.size());
+        ajouterMontant(texte, valeur, 0);
+        ajouterTexte(texte, suffixe);
+        placerDroite(bloc, debutLigne, std::string_view(texte.debut, texte.fin - texte.debut),
+                     finColonne);
+        return;
+    }
+    const auto absolu = static_cast<unsigned long long>(valeur < 0 ? -valeur : valeur);
+    const std::size_t chiffres = longueurDecimale(absolu / 100) + 3 + (valeur < 0 ? 1 : 0);
+    char* const debut = placeChamp(bloc, debutLigne, chiffres + suffixe.size(), finColonne);
+    char* const fin = chiffresAvant(centimesAvant(debut + chiffres, absolu % 100), absolu / 100);
+    if (valeur < 0) fin[-1] = '-';
+    std::memcpy(debut + chiffres, suffixe.data(), suffixe.size());
+}
+
+std::size_t longueurEntier(long long valeur) {
+    const auto absolu = valeur < 0 ? 0ULL - static_cast<unsigned long long>(valeur)
+                                   : static_cast<unsigned long long>(valeur);
+    return longueurDecimale(absolu) + (valeur < 0 ? 1 : 0);
+}
+
+void placerEntier(Bloc& bloc, const char* debutLigne, long long valeur, std::size_t finColonne,
+                  std::string_view suffixe) {
+    const auto absolu = valeur < 0 ? 0ULL - static_cast<unsigned long long>(valeur)
+                                   : static_cast<unsigned long long>(valeur);
+    const std::size_t chiffres = longueurDecimale(absolu) + (valeur < 0 ? 1 : 0);
+    char* const debut = placeChamp(bloc, debutLigne, chiffres + suffixe.size(), finColonne);
+    char* const fin = chiffresAvant(debut + chiffres, absolu);
+    if (valeur < 0) fin[-1] = '-';
+    std::memcpy(debut + chiffres, suffixe.data(), suffixe.size());
 }
 
 void ecrireBloc(std::ostream& flux, const Bloc& bloc, Cadrage cadrage) {

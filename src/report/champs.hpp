@@ -122,15 +122,15 @@ inline void placerDroite(Bloc& bloc, const char* debutLigne, std::string_view va
                  finColonne > valeur.size() ? finColonne - valeur.size() : 0);
 }
 
-// A number's text, made apart so that it can be placed: an amount (two decimals, a point)
-// or an integer, then suffixe.
-struct Nombre {
-    char octets[tailleNombre + 8];
-    std::size_t longueur = 0;
-    std::string_view vue() const { return {octets, longueur}; }
-};
-Nombre texteMontant(Centimes valeur, std::string_view suffixe = "$");
-Nombre texteEntier(long long valeur, std::string_view suffixe = "");
+// The same for an amount in cents (two decimals, a point) or an integer, then suffixe: its
+// digits written where they stand, with no text made apart.
+void placerMontant(Bloc& bloc, const char* debutLigne, Centimes valeur, std::size_t finColonne,
+                   std::string_view suffixe = "$");
+void placerEntier(Bloc& bloc, const char* debutLigne, long long valeur, std::size_t finColonne,
+                  std::string_view suffixe = "");
+
+// The columns an integer takes, its sign included.
+std::size_t longueurEntier(long long valeur);
 
 // Sets fixed notation, two decimals and the given alignment (the format state each
 // printer leaves on its stream), then writes the block; a short write marks the stream bad.

@@ -28,6 +28,7 @@ static_assert(finTotal == largeurPage, "the item line fills the page");
 constexpr std::size_t finLibelle = finRabais;
 // The client line: the label, the client's number (8 digits), the names.
 constexpr std::string_view etiquetteClient = "Client :";
+constexpr std::string_view etiquetteNo = "No :";
 constexpr std::size_t largeurNoClient = 8;
 constexpr std::size_t debutNoClient = etiquetteClient.size() + 1;
 constexpr std::size_t debutNoms = debutNoClient + largeurNoClient + 1;
@@ -63,20 +64,35 @@ void finLigne(Bloc& bloc, const char*& debutLigne) {
     debutLigne = bloc.fin;
 }
 
-// A label and its figure on a line of their own.
-void ajouterTotalMagasin(Bloc& bloc, std::string_view libelle, std::string_view valeur) {
+// A label and its figure, an amount or a count, on a line of their own.
+void ajouterTotalMagasin(Bloc& bloc, std::string_view libelle, Centimes montant) {
     const char* const debut = bloc.fin;
     placerDroite(bloc, debut, libelle, finLibelle);
-    placerDroite(bloc, debut, valeur, finTotal);
+    placerMontant(bloc, debut, montant, finTotal);
     ajouterTexte(bloc, "\n");
 }
 
-void ajouterLigneSommaire(Bloc& bloc, std::string_view libelle, std::string_view valeur,
-                          std::size_t finValeur, std::string_view fin) {
+void ajouterCompteMagasin(Bloc& bloc, std::string_view libelle, long long compte) {
+    const char* const debut = bloc.fin;
+    placerDroite(bloc, debut, libelle, finLibelle);
+    placerEntier(bloc, debut, compte, finTotal);
+    ajouterTexte(bloc, "\n");
+}
+
+// The summary's lines: a label, then its count, amount or share.
+void ajouterCompteSommaire(Bloc& bloc, std::string_view libelle, long long valeur,
+                           std::size_t finValeur, std::string_view fin) {
     const char* const debut = bloc.fin;
     placerDroite(bloc, debut, libelle, finLibelleSommaire);
-    placerDroite(bloc, debut, valeur, finValeur);
+    placerEntier(bloc, debut, valeur, finValeur);
     ajouterTexte(bloc, fin);
+}
+
+void ajouterMontantSommaire(Bloc& bloc, std::string_view libelle, Centimes valeur) {
+    const char* const debut = bloc.fin;
+    placerDroite(bloc, debut, libelle, finLibelleSommaire);
+    placerMontant(bloc, debut, valeur, finMontantSommaire, "");
+    ajouterTexte(bloc, " $\n");
 }
 
 std::string texteDe(const std::vector<char>& memoire, const Bloc& bloc) {
@@ -139,8 +155,9 @@ void ecrireEnteteMagasin(std::ostream& flux, const TextesMagasin& textes, long l
                                                  dateFact.size() + prenom.size() + nom.size());
     const char* debut = bloc.fin;
     placerGauche(bloc, debut, textes.nom, 0);
-    const Nombre numero = texteEntier(noFacture);
-    placerDroite(bloc, debut, "No : " + std::string(numero.vue()), largeurPage);
+    // "No : 12" ends the line: its label a blank before the number.
+    placerDroite(bloc, debut, etiquetteNo, largeurPage - longueurEntier(noFacture) - 1);
+    placerEntier(bloc, debut, noFacture, largeurPage);
     finLigne(bloc, debut);
     placerGauche(bloc, debut, textes.adresse, 0);
     placerDroite(bloc, debut, dateFact, largeurPage);
@@ -148,7 +165,7 @@ void ecrireEnteteMagasin(std::ostream& flux, const TextesMagasin& textes, long l
     ajouterTexte(bloc, textes.suiteEntete);
     debut = bloc.fin;
     ajouterTexte(bloc, etiquetteClient);
-    placerGauche(bloc, debut, texteEntier(noClient).vue(), debutNoClient);
+    placerEntier(bloc, debut, noClient, debutNoClient + longueurEntier(noClient));
     placerGauche(bloc, debut, prenom, debutNoms);
     ajouterTexte(bloc, " ");
     ajouterTexte(bloc, nom);
@@ -162,14 +179,14 @@ void ecrireLigneMagasin(std::ostream& flux, const LigneMagasin& ligne) {
     Bloc bloc =
         commencerBloc(memoireLigne, capacite(suites + 1, nombresLigne) + ligne.description.size());
     const char* debut = bloc.fin;
-    placerDroite(bloc, debut, texteEntier(ligne.noArticle).vue(), finNoArticle);
+    placerEntier(bloc, debut, ligne.noArticle, finNoArticle);
     placerGauche(bloc, debut, ligne.description.substr(0, largeurDescription), debutDescription);
-    placerDroite(bloc, debut, texteEntier(ligne.qty).vue(), finQty);
-    placerDroite(bloc, debut, texteMontant(ligne.prix).vue(), finPrix);
-    placerDroite(bloc, debut, texteMontant(ligne.sousTotal).vue(), finSousTotal);
+    placerEntier(bloc, debut, ligne.qty, finQty);
+    placerMontant(bloc, debut, ligne.prix, finPrix);
+    placerMontant(bloc, debut, ligne.sousTotal, finSousTotal);
     placerGauche(bloc, debut, ligne.sel == 's' ? "oui" : "non", debutSel);
-    placerDroite(bloc, debut, texteEntier(ligne.tauxRabais, "%").vue(), finRabais);
-    placerDroite(bloc, debut, texteMontant(ligne.totalLigne).vue(), finTotal);
+    placerEntier(bloc, debut, ligne.tauxRabais, finRabais, "%");
+    placerMontant(bloc, debut, ligne.totalLigne, finTotal);
     for (std::size_t suite = largeurDescription; suite < ligne.description.size();
          suite += largeurDescription) {
         finLigne(bloc, debut);
@@ -186,16 +203,14 @@ void ecrirePiedMagasin(std::ostream& flux, const TextesMagasin& textes,
         commencerBloc(memoirePied, capacite(lignesPied, nombresPied) + textes.libelleTps.size() +
                                        textes.libelleTvq.size() + textes.finPied.size());
     ajouterTexte(bloc, "\n");
-    ajouterTotalMagasin(bloc, "sous-total :", texteMontant(facture.sousTotalFacture).vue());
-    ajouterTotalMagasin(bloc, textes.libelleTps, texteMontant(facture.tps).vue());
-    ajouterTotalMagasin(bloc, textes.libelleTvq, texteMontant(facture.tvq).vue());
-    ajouterTotalMagasin(bloc, "total :", texteMontant(facture.totalFacture).vue());
+    ajouterTotalMagasin(bloc, "sous-total :", facture.sousTotalFacture);
+    ajouterTotalMagasin(bloc, textes.libelleTps, facture.tps);
+    ajouterTotalMagasin(bloc, textes.libelleTvq, facture.tvq);
+    ajouterTotalMagasin(bloc, "total :", facture.totalFacture);
     ajouterTexte(bloc, "\n");
-    ajouterTotalMagasin(
-        bloc, "Nb. d'article sur la facture :", texteEntier(facture.nbArticleFacture).vue());
+    ajouterCompteMagasin(bloc, "Nb. d'article sur la facture :", facture.nbArticleFacture);
     if (facture.rabaisFacture != 0) {
-        ajouterTotalMagasin(bloc, "Aujourd'hui, vous avez \xE9pargn\xE9 :",
-                            texteMontant(facture.rabaisFacture).vue());
+        ajouterTotalMagasin(bloc, "Aujourd'hui, vous avez \xE9pargn\xE9 :", facture.rabaisFacture);
     }
     ajouterTexte(bloc, textes.finPied);
     ecrireBloc(flux, bloc, Cadrage::Droite);
@@ -212,17 +227,16 @@ void ecrireSommaireMagasin(std::ostream& flux, std::string_view dateFact,
     ajouterTexte(bloc, "\n");
     ajouterBlancs(bloc, debutTitreSommaire);
     ajouterTexte(bloc, "===================================\n\n");
-    ajouterLigneSommaire(bloc, "Nombre de factures :", texteEntier(n).vue(), finCompte, "\n");
-    ajouterLigneSommaire(bloc, "Moyenne d'article par client :",
-                         texteEntier(parFacture(totaux.nbArticles, n)).vue(), finCompte, "\n\n");
+    ajouterCompteSommaire(bloc, "Nombre de factures :", n, finCompte, "\n");
+    ajouterCompteSommaire(bloc, "Moyenne d'article par client :", parFacture(totaux.nbArticles, n),
+                          finCompte, "\n\n");
     const std::pair<std::string_view, Centimes> montants[] = {
         {"Montant total des factures avant rabais :", totaux.montantAvantRabais},
         {"Montant total des rabais :", totaux.montantRabais},
         {"Montant total des taxes :", totaux.montantTaxes},
         {"Montant total avec rabais et taxes :", totaux.montantTotal}};
     for (const auto& [libelle, montant] : montants) {
-        ajouterLigneSommaire(bloc, libelle, texteMontant(montant, "").vue(), finMontantSommaire,
-                             " $\n");
+        ajouterMontantSommaire(bloc, libelle, montant);
     }
     ajouterTexte(bloc, "\n");
     const std::pair<std::string_view, long long> parts[] = {
@@ -230,8 +244,8 @@ void ecrireSommaireMagasin(std::ostream& flux, std::string_view dateFact,
         {"Clients VIP :", totaux.nbVip},
         {"Clients Non-membre :", totaux.nbNonMembre}};
     for (const auto& [libelle, nombre] : parts) {
-        ajouterLigneSommaire(bloc, libelle, texteEntier(parFacture(nombre * 100, n)).vue(),
-                             finMontantSommaire, " %\n");
+        ajouterCompteSommaire(bloc, libelle, parFacture(nombre * 100, n), finMontantSommaire,
+                              " %\n");
     }
     ecrireBloc(flux, bloc, Cadrage::Droite);
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -72,12 +73,25 @@ const std::string debutPage = "BT\n/F1 " + std::string(taillePolice) + " Tf\n" +
 // repeated only while it leaves most of the page to the items.
 constexpr int ligneNumero = lignesParPage;  // the line under the page's last
 constexpr std::size_t lignesEnteteMax = lignesParPage / 2;
-const std::string nomNombrePages = "/N";
+constexpr std::string_view nomNombrePages = "/N";
+// What the page count's object draws: the font, its count at the point its page puts it.
+const std::string debutTexte = "BT\n/F1 " + std::string(taillePolice) + " Tf\n";
+constexpr std::string_view echelleNormaleTexte = "100 Tz\n";
+constexpr std::string_view finNombrePages = " Tj\nET\n";
+
+std::size_t longueurNombre(int n) {
+    return std::to_string(n).size();
+}
 
 struct Document {
     std::streambuf* sortie = nullptr;
     FileReperes* reperes = nullptr;  // where invoices and the summary begin; null: nowhere
     std::uint64_t position = 0;      // the line being read's first byte, in the text
+    std::uint64_t recus = 0;         // the text's bytes read so far
+    // The marks taken from reperes, and the text's bytes read when they were: every mark
+    // before that position is among them, so that the queue is locked once a read, not a line.
+    std::deque<Repere> marques;
+    std::uint64_t connus = 0;
     bool echec = false;
     std::vector<char> tampon;  // output not yet handed to sortie, the open page's included,
     std::size_t plein = 0;     // in its first bytes
@@ -100,7 +114,8 @@ struct Document {
     // holds its page count.
     bool dansFacture = false;
     std::size_t lignesEntete = 0;
-    std::vector<std::string> entete;
+    std::string entete;                     // its lines one after the other,
+    std::vector<std::size_t> finsEntete;  // each one's end; both keep their room
     int pageFacture = 0;
     int objetNbPages = 0;
     int premiereEntree = 0;
@@ -244,16 +259,19 @@ void sortirPoints(Document& pdf, long long centiemes, std::string_view apres) {
 
 // "page k/" under the page's last line, then the invoice's page count drawn after it.
 void sortirNumero(Document& pdf) {
-    const std::string numero = "page " + std::to_string(pdf.pageFacture) + "/";
-    const long long base = premiereLigne - ligneNumero * interligne;
-    sortir(pdf, "BT\n/F1 " + std::string(taillePolice) + " Tf\n100 Tz\n");
+    constexpr std::string_view debutNumero = "page ";
+    const std::uint64_t base = premiereLigne - ligneNumero * interligne;
+    sortir(pdf, debutTexte);
+    sortir(pdf, echelleNormaleTexte);
     sortirNombre(pdf, "", marge, " ");
-    sortirNombre(pdf, "", static_cast<std::uint64_t>(base), " Td\n");
-    char* const debut = place(pdf, 4 * numero.size() + 2);
-    pdf.plein += static_cast<std::size_t>(chaineEn(debut, numero) - debut);
-    sortir(pdf, " Tj\nET\nq 1 0 0 1 ");
-    sortirPoints(pdf, marge * 100LL + largeurColonne * static_cast<long long>(numero.size()), " ");
-    sortirNombre(pdf, "", static_cast<std::uint64_t>(base), " cm " + nomNombrePages + " Do Q\n");
+    sortirNombre(pdf, "", base, " Td\n(");
+    sortirNombre(pdf, debutNumero, static_cast<std::uint64_t>(pdf.pageFacture), "/) Tj\nET\n");
+    const auto colonnes = debutNumero.size() + 1 + longueurNombre(pdf.pageFacture);
+    sortir(pdf, "q 1 0 0 1 ");
+    sortirPoints(pdf, marge * 100LL + largeurColonne * static_cast<long long>(colonnes), " ");
+    sortirNombre(pdf, "", base, " cm ");
+    sortir(pdf, nomNombrePages);
+    sortir(pdf, " Do Q\n");
 }
 
 void fermerPage(Document& pdf) {
@@ -267,9 +285,9 @@ void fermerPage(Document& pdf) {
     debuterObjet(pdf, numero);
     sortir(pdf, "<< /Type /Page /Parent 2 0 R ");
     if (pdf.dansFacture) {
-        sortirReference(pdf,
-                        "/Resources << /Font << /F1 3 0 R >> /XObject << " + nomNombrePages + " ",
-                        pdf.objetNbPages);
+        sortir(pdf, "/Resources << /Font << /F1 3 0 R >> /XObject << ");
+        sortir(pdf, nomNombrePages);
+        sortirReference(pdf, " ", pdf.objetNbPages);
         sortir(pdf, " >> >> ");
     }
     sortirReference(pdf, "/Contents ", numero - 1);
@@ -282,13 +300,19 @@ void fermerPage(Document& pdf) {
 void finirFacture(Document& pdf) {
     if (!pdf.dansFacture) return;
     pdf.dansFacture = false;
-    const std::string contenu = "BT\n/F1 " + std::string(taillePolice) + " Tf\n100 Tz\n(" +
-                                std::to_string(pdf.pageFacture) + ") Tj\nET\n";
+    const auto nbPages = static_cast<std::uint64_t>(pdf.pageFacture);
+    const std::size_t longueur = debutTexte.size() + echelleNormaleTexte.size() +
+                                 finNombrePages.size() + 2 + longueurNombre(pdf.pageFacture);
     debuterObjet(pdf, pdf.objetNbPages);
-    sortir(pdf,
-           "<< /Type /XObject /Subtype /Form /BBox [0 -3 200 10] /Resources << /Font "
-           "<< /F1 3 0 R >> >> /Length " +
-               std::to_string(contenu.size()) + " >>\nstream\n" + contenu + "endstream\nendobj\n");
+    sortirNombre(pdf,
+                 "<< /Type /XObject /Subtype /Form /BBox [0 -3 200 10] /Resources << /Font "
+                 "<< /F1 3 0 R >> >> /Length ",
+                 longueur, " >>\nstream\n");
+    sortir(pdf, debutTexte);
+    sortir(pdf, echelleNormaleTexte);
+    sortirNombre(pdf, "(", nbPages, ")");
+    sortir(pdf, finNombrePages);
+    sortir(pdf, "endstream\nendobj\n");
     viderSiPlein(pdf);
 }
 
@@ -351,7 +375,11 @@ void ouvrirPageEtEntree(Document& pdf) {
     if (!pdf.attente) {
         ouvrirPage(pdf);
         if (pdf.dansFacture && ++pdf.pageFacture > 1) {
-            for (const std::string& ligne : pdf.entete) dessinerLigne(pdf, ligne);
+            std::size_t debut = 0;
+            for (const std::size_t fin : pdf.finsEntete) {
+                dessinerLigne(pdf, std::string_view(pdf.entete).substr(debut, fin - debut));
+                debut = fin;
+            }
         }
         return;
     }
@@ -369,6 +397,7 @@ void ouvrirPageEtEntree(Document& pdf) {
         pdf.dansFacture = true;
         pdf.lignesEntete = std::min(pdf.repere.lignesEntete, lignesEnteteMax);
         pdf.entete.clear();
+        pdf.finsEntete.clear();
         pdf.pageFacture = 1;
         pdf.objetNbPages = static_cast<int>(pdf.objets.size());
         pdf.objets.resize(pdf.objets.size() + 1);
@@ -376,9 +405,18 @@ void ouvrirPageEtEntree(Document& pdf) {
 }
 
 // Where the text reaches a mark, the invoice before it ends, and so does its page.
+// A mark taken back after it was taken is followed by the one given in its place: the last
+// of the marks at a position is the one that counts.
 void prendreReperes(Document& pdf) {
     if (pdf.reperes == nullptr) return;
-    while (pdf.reperes->prendre(pdf.position, pdf.repere)) {
+    if (pdf.position >= pdf.connus &&
+        (pdf.marques.empty() || pdf.marques.back().position <= pdf.position)) {
+        pdf.connus = pdf.recus;
+        pdf.reperes->prendreTout(pdf.marques);
+    }
+    while (!pdf.marques.empty() && pdf.marques.front().position <= pdf.position) {
+        pdf.repere = std::move(pdf.marques.front());
+        pdf.marques.pop_front();
         fermerPage(pdf);
         finirFacture(pdf);
         pdf.attente = true;
@@ -392,7 +430,10 @@ void placerLigne(Document& pdf, std::string_view ligne) {
         if (pdf.lignes + pdf.blancs >= lignesParPage) fermerPage(pdf);
         if (pdf.lignes == 0) ouvrirPageEtEntree(pdf);
     }
-    if (pdf.dansFacture && pdf.entete.size() < pdf.lignesEntete) pdf.entete.emplace_back(ligne);
+    if (pdf.dansFacture && pdf.finsEntete.size() < pdf.lignesEntete) {
+        pdf.entete.append(ligne);
+        pdf.finsEntete.push_back(pdf.entete.size());
+    }
     dessinerLigne(pdf, ligne);
 }
 
@@ -437,6 +478,7 @@ std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t tail
         if (n <= 0) break;
         fin += static_cast<std::size_t>(n);
         reste -= static_cast<std::uint64_t>(n);
+        pdf.recus += static_cast<std::uint64_t>(n);
         std::size_t saut = prochainSaut(lu, debut, fin);
         for (;;) {
             const auto* const ligne = lu.data() + debut;

@@ -1,5 +1,6 @@
 #include "report/reperes.hpp"
 
+#include <iterator>
 #include <utility>
 
 void FileReperes::ajouter(Repere repere) {
@@ -12,12 +13,10 @@ void FileReperes::retirerDepuis(std::uint64_t position) {
     while (!reperes_.empty() && reperes_.back().position >= position) reperes_.pop_back();
 }
 
-bool FileReperes::prendre(std::uint64_t position, Repere& repere) {
+void FileReperes::prendreTout(std::deque<Repere>& dans) {
     const std::lock_guard<std::mutex> garde(verrou_);
-    if (reperes_.empty() || reperes_.front().position > position) return false;
-    repere = std::move(reperes_.front());
-    reperes_.pop_front();
-    return true;
+    std::move(reperes_.begin(), reperes_.end(), std::back_inserter(dans));
+    reperes_.clear();
 }
 
 std::string titreFacture(long long noFacture, int noClient, std::string_view prenom,

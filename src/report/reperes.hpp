@@ -23,8 +23,9 @@ class FileReperes {
     void ajouter(Repere repere);
     void retirerDepuis(std::uint64_t position);
 
-    // The first mark at or before position, removed from the queue; false when there is none.
-    bool prendre(std::uint64_t position, Repere& repere);
+    // Moves every mark given so far to the end of dans. A reader that has been handed the
+    // text's bytes up to some position then holds every mark before it.
+    void prendreTout(std::deque<Repere>& dans);
 
   private:
     std::mutex verrou_;
