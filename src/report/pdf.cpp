@@ -92,6 +92,7 @@ struct Document {
     // before that position is among them, so that the queue is locked once a read, not a line.
     std::deque<Repere> marques;
     std::uint64_t connus = 0;
+    std::uint64_t prochain = 0;  // no mark to look for before it
     bool echec = false;
     std::vector<char> tampon;  // output not yet handed to sortie, the open page's included,
     std::size_t plein = 0;     // in its first bytes
@@ -114,7 +115,7 @@ struct Document {
     // holds its page count.
     bool dansFacture = false;
     std::size_t lignesEntete = 0;
-    std::string entete;                     // its lines one after the other,
+    std::string entete;                   // its lines one after the other,
     std::vector<std::size_t> finsEntete;  // each one's end; both keep their room
     int pageFacture = 0;
     int objetNbPages = 0;
@@ -261,8 +262,9 @@ void sortirPoints(Document& pdf, long long centiemes, std::string_view apres) {
 void sortirNumero(Document& pdf) {
     constexpr std::string_view debutNumero = "page ";
     const std::uint64_t base = premiereLigne - ligneNumero * interligne;
-    sortir(pdf, debutTexte);
-    sortir(pdf, echelleNormaleTexte);
+    // The font stays from the page's text; its scaling only when a wide line changed it.
+    sortir(pdf, "BT\n");
+    if (pdf.echelle != echelleNormale) sortir(pdf, echelleNormaleTexte);
     sortirNombre(pdf, "", marge, " ");
     sortirNombre(pdf, "", base, " Td\n(");
     sortirNombre(pdf, debutNumero, static_cast<std::uint64_t>(pdf.pageFacture), "/) Tj\nET\n");
@@ -408,7 +410,7 @@ void ouvrirPageEtEntree(Document& pdf) {
 // A mark taken back after it was taken is followed by the one given in its place: the last
 // of the marks at a position is the one that counts.
 void prendreReperes(Document& pdf) {
-    if (pdf.reperes == nullptr) return;
+    if (pdf.position < pdf.prochain) return;  // nearly every line
     if (pdf.position >= pdf.connus &&
         (pdf.marques.empty() || pdf.marques.back().position <= pdf.position)) {
         pdf.connus = pdf.recus;
@@ -421,6 +423,7 @@ void prendreReperes(Document& pdf) {
         finirFacture(pdf);
         pdf.attente = true;
     }
+    pdf.prochain = pdf.marques.empty() ? pdf.connus : pdf.marques.front().position;
 }
 
 // A line with text goes after the blank lines before it, or opens a new page when it no
@@ -510,6 +513,7 @@ std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::
     Document pdf;
     pdf.sortie = flux.rdbuf();
     pdf.reperes = reperes;
+    if (reperes == nullptr) pdf.prochain = static_cast<std::uint64_t>(-1);
     // The second line's bytes above 127 mark the file as binary for the programs that look.
     sortir(pdf, "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
     debuterObjet(pdf, objetCatalogue);
