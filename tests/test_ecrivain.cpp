@@ -98,32 +98,39 @@ TEST(CanalTexte, anneauToursInegaux) {
 // is given exactly the file.
 TEST(Ecrivain, repriseALaMarque) {
     const std::string nom = ::testing::TempDir() + "reprise.txt";
+    const std::string debordement = ::testing::TempDir() + "reprise-debordement";
     for (const std::size_t taille : {1, 3, 16, 4096}) {
         for (const std::size_t repris : {0, 2, 15, 100}) {
-            Lecteur lecteur;
-            EcrivainFacture tampon(taille);
-            ASSERT_TRUE(tampon.ouvrir(nom, &lecteur.canal));
-            std::ostream flux(&tampon);
-            for (const char* garde : {"debut\n", "milieu\n"}) {
-                flux << garde;
-                const std::ostream::pos_type marque = flux.tellp();
-                flux << std::string(repris, 'x');
-                EXPECT_TRUE(flux.seekp(marque)) << taille << " " << repris;
+            // What waits for the reader in memory, then past a few bytes in a file.
+            for (const std::size_t seuil :
+                 {std::size_t{1} << 22, std::size_t{0}, std::size_t{5}}) {
+                Lecteur lecteur;
+                EcrivainFacture tampon(taille, seuil);
+                ASSERT_TRUE(tampon.ouvrir(nom, &lecteur.canal, false, debordement));
+                std::ostream flux(&tampon);
+                for (const char* garde : {"debut\n", "milieu\n"}) {
+                    flux << garde;
+                    const std::ostream::pos_type marque = flux.tellp();
+                    flux << std::string(repris, 'x');
+                    EXPECT_TRUE(flux.seekp(marque)) << taille << " " << repris;
+                }
+                flux.seekp(0);  // not the mark: refused, as any other move
+                flux.clear();
+                flux.seekp(1, std::ios_base::cur);
+                flux.clear();
+                EXPECT_EQ(tampon.pubseekpos(flux.tellp(), std::ios_base::in), -1);
+                EXPECT_EQ(tampon.pubseekoff(0, std::ios_base::beg, std::ios_base::out), -1);
+                EXPECT_EQ(tampon.pubseekoff(0, std::ios_base::cur, std::ios_base::in), -1);
+                flux << "fin";
+                EXPECT_TRUE(tampon.fermer());
+                EXPECT_TRUE(tampon.fermer());  // closed already: nothing to do, no mark
+                EXPECT_EQ(tampon.pubseekoff(0, std::ios_base::cur, std::ios_base::out), -1);
+                EXPECT_EQ(tampon.pubseekpos(0, std::ios_base::out), -1);
+                EXPECT_EQ(lire(nom), "debut\nmilieu\nfin") << taille << " " << repris;
+                EXPECT_EQ(lecteur.fin(), "debut\nmilieu\nfin")
+                    << taille << " " << repris << " " << seuil;
+                EXPECT_FALSE(std::ifstream(debordement).good());  // removed once closed
             }
-            flux.seekp(0);  // not the mark: refused, as any other move
-            flux.clear();
-            flux.seekp(1, std::ios_base::cur);
-            flux.clear();
-            EXPECT_EQ(tampon.pubseekpos(flux.tellp(), std::ios_base::in), -1);
-            EXPECT_EQ(tampon.pubseekoff(0, std::ios_base::beg, std::ios_base::out), -1);
-            EXPECT_EQ(tampon.pubseekoff(0, std::ios_base::cur, std::ios_base::in), -1);
-            flux << "fin";
-            EXPECT_TRUE(tampon.fermer());
-            EXPECT_TRUE(tampon.fermer());  // closed already: nothing to do, no mark
-            EXPECT_EQ(tampon.pubseekoff(0, std::ios_base::cur, std::ios_base::out), -1);
-            EXPECT_EQ(tampon.pubseekpos(0, std::ios_base::out), -1);
-            EXPECT_EQ(lire(nom), "debut\nmilieu\nfin") << taille << " " << repris;
-            EXPECT_EQ(lecteur.fin(), "debut\nmilieu\nfin") << taille << " " << repris;
         }
     }
     std::remove(nom.c_str());

@@ -4,6 +4,7 @@
 
 #include "app/journee.hpp"
 #include "jour/pdf_simultane.hpp"
+#include "jour/temporaires.hpp"
 #include "util/fichier_entree.hpp"
 
 namespace {
@@ -46,7 +47,9 @@ bool facturerDate(std::ifstream& entree, const IdentiteFichier& ventes, Ecrivain
     {
         std::optional<PdfSimultane> rendu;  // its buffers only when a PDF is asked for
         if (formats.pdf) rendu.emplace();
-        texte.ouvert = sortie.ouvrir(fichiers.texte.ecrit, rendu ? &rendu->texte() : nullptr);
+        // An invoice too long to wait in memory for the PDF waits in a file of the program's.
+        texte.ouvert = sortie.ouvrir(fichiers.texte.ecrit, rendu ? &rendu->texte() : nullptr,
+                                     false, rendu ? nomTemporaire() : std::string());
         // Nobody reads the text for a PDF that cannot be created: it is not kept for it.
         pdf.ouvert = texte.ouvert && rendu && rendu->commencer(fichiers.pdf.ecrit);
         if (texte.ouvert) {
