@@ -118,7 +118,8 @@ struct Document {
     std::string entete;                   // its lines one after the other,
     std::vector<std::size_t> finsEntete;  // each one's end; both keep their room
     int pageFacture = 0;
-    int objetNbPages = 0;
+    int objetNbPages = 0;      // 0 while no page of it has been written without its count
+    bool pageOuverte = false;  // a page whose text has ended, its number not yet written
     int premiereEntree = 0;
     int precedente = 0;
     long long nbEntrees = 0;
@@ -235,7 +236,10 @@ char* chaineEn(char* dest, std::string_view texte) {
 
 // A page's content goes straight into the output; its length, known at its end, is written
 // then into ten digits left for it (leading zeros are allowed in a PDF number).
+void terminerPage(Document& pdf, bool derniere);
+
 void ouvrirPage(Document& pdf) {
+    terminerPage(pdf, false);
     const auto numero = static_cast<int>(pdf.objets.size());
     pdf.objets.resize(pdf.objets.size() + 2);
     pdf.pages.push_back(static_cast<std::uint32_t>(numero + 1));
@@ -258,8 +262,9 @@ void sortirPoints(Document& pdf, long long centiemes, std::string_view apres) {
     sortir(pdf, apres);
 }
 
-// "page k/" under the page's last line, then the invoice's page count drawn after it.
-void sortirNumero(Document& pdf) {
+// "page k/" under the page's last line, then the invoice's page count: when the invoice ends
+// on this page, its digits; otherwise the object that holds them, written at its end.
+void sortirNumero(Document& pdf, bool derniere) {
     constexpr std::string_view debutNumero = "page ";
     const std::uint64_t base = premiereLigne - ligneNumero * interligne;
     // The font stays from the page's text; its scaling only when a wide line changed it.
@@ -267,7 +272,16 @@ void sortirNumero(Document& pdf) {
     if (pdf.echelle != echelleNormale) sortir(pdf, echelleNormaleTexte);
     sortirNombre(pdf, "", marge, " ");
     sortirNombre(pdf, "", base, " Td\n(");
-    sortirNombre(pdf, debutNumero, static_cast<std::uint64_t>(pdf.pageFacture), "/) Tj\nET\n");
+    sortirNombre(pdf, debutNumero, static_cast<std::uint64_t>(pdf.pageFacture), "/");
+    if (derniere) {
+        sortirNombre(pdf, "", static_cast<std::uint64_t>(pdf.pageFacture), ") Tj\nET\n");
+        return;
+    }
+    sortir(pdf, ") Tj\nET\n");
+    if (pdf.objetNbPages == 0) {
+        pdf.objetNbPages = static_cast<int>(pdf.objets.size());
+        pdf.objets.resize(pdf.objets.size() + 1);
+    }
     const auto colonnes = debutNumero.size() + 1 + longueurNombre(pdf.pageFacture);
     sortir(pdf, "q 1 0 0 1 ");
     sortirPoints(pdf, marge * 100LL + largeurColonne * static_cast<long long>(colonnes), " ");
@@ -276,17 +290,30 @@ void sortirNumero(Document& pdf) {
     sortir(pdf, " Do Q\n");
 }
 
+// Ends the page's text. An invoice's page is left open for its number until the next line or
+// mark tells whether the invoice goes on.
 void fermerPage(Document& pdf) {
     pdf.blancs = 0;
     if (pdf.lignes == 0) return;
     sortir(pdf, "ET\n");
-    if (pdf.dansFacture) sortirNumero(pdf);
+    pdf.lignes = 0;
+    pdf.pageOuverte = true;
+    if (!pdf.dansFacture) terminerPage(pdf, false);
+}
+
+// Writes the closed page's number (derniere: its invoice ends on it), then its length and the
+// page itself.
+void terminerPage(Document& pdf, bool derniere) {
+    if (!pdf.pageOuverte) return;
+    pdf.pageOuverte = false;
+    const bool avecNombre = pdf.dansFacture && !derniere;
+    if (pdf.dansFacture) sortirNumero(pdf, derniere);
     ecrireChiffres(pdf, pdf.longueur, pdf.plein - pdf.contenu, 10);
     sortir(pdf, "endstream\nendobj\n");
     const auto numero = static_cast<int>(pdf.pages.back());
     debuterObjet(pdf, numero);
     sortir(pdf, "<< /Type /Page /Parent 2 0 R ");
-    if (pdf.dansFacture) {
+    if (avecNombre) {
         sortir(pdf, "/Resources << /Font << /F1 3 0 R >> /XObject << ");
         sortir(pdf, nomNombrePages);
         sortirReference(pdf, " ", pdf.objetNbPages);
@@ -294,14 +321,16 @@ void fermerPage(Document& pdf) {
     }
     sortirReference(pdf, "/Contents ", numero - 1);
     sortir(pdf, " >>\nendobj\n");
-    pdf.lignes = 0;
     viderSiPlein(pdf);
 }
 
-// At an invoice's end its page count is known: the object its pages draw is written.
+// At an invoice's end its page count is known: its last page says it, and the object its
+// pages before drew it from is written, if they did.
 void finirFacture(Document& pdf) {
+    terminerPage(pdf, true);
     if (!pdf.dansFacture) return;
     pdf.dansFacture = false;
+    if (pdf.objetNbPages == 0) return;
     const auto nbPages = static_cast<std::uint64_t>(pdf.pageFacture);
     const std::size_t longueur = debutTexte.size() + echelleNormaleTexte.size() +
                                  finNombrePages.size() + 2 + longueurNombre(pdf.pageFacture);
@@ -315,6 +344,7 @@ void finirFacture(Document& pdf) {
     sortirNombre(pdf, "(", nbPages, ")");
     sortir(pdf, finNombrePages);
     sortir(pdf, "endstream\nendobj\n");
+    pdf.objetNbPages = 0;
     viderSiPlein(pdf);
 }
 
@@ -401,8 +431,7 @@ void ouvrirPageEtEntree(Document& pdf) {
         pdf.entete.clear();
         pdf.finsEntete.clear();
         pdf.pageFacture = 1;
-        pdf.objetNbPages = static_cast<int>(pdf.objets.size());
-        pdf.objets.resize(pdf.objets.size() + 1);
+        pdf.objetNbPages = 0;  // made when a page ends before the invoice does
     }
 }
 
