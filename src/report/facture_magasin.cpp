@@ -1,6 +1,8 @@
 #include "report/facture_magasin.hpp"
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -64,18 +66,17 @@ void finLigne(Bloc& bloc, const char*& debutLigne) {
     debutLigne = bloc.fin;
 }
 
-// A label and its figure, an amount or a count, on a line of their own.
-void ajouterTotalMagasin(Bloc& bloc, std::string_view libelle, Centimes montant) {
-    const char* const debut = bloc.fin;
-    placerDroite(bloc, debut, libelle, finLibelle);
-    placerMontant(bloc, debut, montant, finTotal);
-    ajouterTexte(bloc, "\n");
+// A label, filled to its figure's column, and its figure, an amount or a count, on a line of
+// their own: a figure wider than its column follows the label's blank, as a field placed does.
+void ajouterTotalMagasin(Bloc& bloc, const std::string& libelle, Centimes montant) {
+    ajouterTexte(bloc, libelle);
+    ajouterMontant(bloc, montant, static_cast<int>(largeurMontant - 1));
+    ajouterTexte(bloc, "$\n");
 }
 
-void ajouterCompteMagasin(Bloc& bloc, std::string_view libelle, long long compte) {
-    const char* const debut = bloc.fin;
-    placerDroite(bloc, debut, libelle, finLibelle);
-    placerEntier(bloc, debut, compte, finTotal);
+void ajouterCompteMagasin(Bloc& bloc, const std::string& libelle, long long compte) {
+    ajouterTexte(bloc, libelle);
+    ajouterEntier(bloc, compte, static_cast<int>(largeurMontant), Cadrage::Droite);
     ajouterTexte(bloc, "\n");
 }
 
@@ -99,8 +100,54 @@ std::string texteDe(const std::vector<char>& memoire, const Bloc& bloc) {
     return std::string(memoire.data(), static_cast<std::size_t>(bloc.fin - memoire.data()));
 }
 
+// A footer's label as its line begins: ending where the discounts' column does, then a blank.
+std::string libellePied(std::string_view libelle) {
+    std::vector<char> memoire;
+    Bloc bloc = commencerBloc(memoire, finLibelle + 1 + libelle.size());
+    placerDroite(bloc, bloc.fin, libelle, finLibelle);
+    ajouterTexte(bloc, " ");
+    return texteDe(memoire, bloc);
+}
+
 long long parFacture(long long valeur, long long nbFactures) {
     return nbFactures == 0 ? 0 : valeur / nbFactures;
+}
+
+// The usual item line, every value within its column: a blank line is laid down whole and
+// the values written into it, at a fraction of the cost of placing them one by one. False,
+// with the block as it was, when a value does not fit (negative amounts included): the
+// general path then places the line.
+bool ajouterLigneUsuelle(Bloc& bloc, const LigneMagasin& ligne) {
+    constexpr unsigned long long articleMax = 100000000;  // 8 digits
+    constexpr unsigned long long qtyMax = 1000000;        // 6 digits
+    constexpr int rabaisMax = 100000;                     // 5 digits and the sign
+    if (ligne.noArticle < 0 || static_cast<unsigned long long>(ligne.noArticle) >= articleMax ||
+        ligne.qty < 0 || static_cast<unsigned long long>(ligne.qty) >= qtyMax ||
+        ligne.tauxRabais < 0 || ligne.tauxRabais >= rabaisMax) {
+        return false;
+    }
+    char* const debut = bloc.fin;
+    ajouterBlancs(bloc, largeurPage);
+    ajouterTexte(bloc, "\n");
+    const auto largeurChiffres = [](std::size_t largeur) { return static_cast<int>(largeur - 1); };
+    if (!montantEnPlace(debut + finPrix - 1, ligne.prix, largeurChiffres(largeurPrix)) ||
+        !montantEnPlace(debut + finSousTotal - 1, ligne.sousTotal,
+                        largeurChiffres(largeurMontant)) ||
+        !montantEnPlace(debut + finTotal - 1, ligne.totalLigne, largeurChiffres(largeurMontant))) {
+        bloc.fin = debut;
+        return false;
+    }
+    debut[finPrix - 1] = '$';
+    debut[finSousTotal - 1] = '$';
+    debut[finTotal - 1] = '$';
+    chiffresAvant(debut + finNoArticle, static_cast<unsigned long long>(ligne.noArticle));
+    const std::string_view description = ligne.description.substr(0, largeurDescription);
+    std::memcpy(debut + debutDescription, description.data(), description.size());
+    chiffresAvant(debut + finQty, static_cast<unsigned long long>(ligne.qty));
+    std::memcpy(debut + debutSel, ligne.sel == 's' ? "oui" : "non", 3);
+    debut[finRabais - 1] = '%';
+    chiffresAvant(debut + finRabais - 1, static_cast<unsigned long long>(ligne.tauxRabais));
+    return true;
 }
 
 }  // namespace
@@ -137,8 +184,15 @@ TextesMagasin preparerTextesMagasin(const Identite& magasin, std::string_view li
             std::count(textes.suiteEntete.begin(), textes.suiteEntete.end(), '\n')) +
         static_cast<std::size_t>(std::count(textes.titres.begin(), textes.titres.end(), '\n'));
 
-    textes.libelleTps = libelleTps;
-    textes.libelleTvq = libelleTvq;
+    const std::string_view libelles[] = {"sous-total :",
+                                         libelleTps,
+                                         libelleTvq,
+                                         "total :",
+                                         "Nb. d'article sur la facture :",
+                                         "Aujourd'hui, vous avez \xE9pargn\xE9 :"};
+    for (std::size_t i = 0; i < std::size(libelles); ++i) {
+        textes.libelles[i] = libellePied(libelles[i]);
+    }
     const std::size_t marge =
         magasin.merci.size() < largeurMerci ? (largeurMerci - magasin.merci.size()) / 2 : 0;
     textes.finPied =
@@ -179,38 +233,41 @@ void ecrireLigneMagasin(std::ostream& flux, const LigneMagasin& ligne) {
     Bloc bloc =
         commencerBloc(memoireLigne, capacite(suites + 1, nombresLigne) + ligne.description.size());
     const char* debut = bloc.fin;
-    placerEntier(bloc, debut, ligne.noArticle, finNoArticle);
-    placerGauche(bloc, debut, ligne.description.substr(0, largeurDescription), debutDescription);
-    placerEntier(bloc, debut, ligne.qty, finQty);
-    placerMontant(bloc, debut, ligne.prix, finPrix);
-    placerMontant(bloc, debut, ligne.sousTotal, finSousTotal);
-    placerGauche(bloc, debut, ligne.sel == 's' ? "oui" : "non", debutSel);
-    placerEntier(bloc, debut, ligne.tauxRabais, finRabais, "%");
-    placerMontant(bloc, debut, ligne.totalLigne, finTotal);
+    if (!ajouterLigneUsuelle(bloc, ligne)) {
+        placerEntier(bloc, debut, ligne.noArticle, finNoArticle);
+        placerGauche(bloc, debut, ligne.description.substr(0, largeurDescription),
+                     debutDescription);
+        placerEntier(bloc, debut, ligne.qty, finQty);
+        placerMontant(bloc, debut, ligne.prix, finPrix);
+        placerMontant(bloc, debut, ligne.sousTotal, finSousTotal);
+        placerGauche(bloc, debut, ligne.sel == 's' ? "oui" : "non", debutSel);
+        placerEntier(bloc, debut, ligne.tauxRabais, finRabais, "%");
+        placerMontant(bloc, debut, ligne.totalLigne, finTotal);
+        ajouterTexte(bloc, "\n");
+    }
     for (std::size_t suite = largeurDescription; suite < ligne.description.size();
          suite += largeurDescription) {
-        finLigne(bloc, debut);
+        debut = bloc.fin;
         placerGauche(bloc, debut, ligne.description.substr(suite, largeurDescription),
                      debutDescription);
+        ajouterTexte(bloc, "\n");
     }
-    ajouterTexte(bloc, "\n");
     ecrireBloc(flux, bloc, Cadrage::Droite);
 }
 
 void ecrirePiedMagasin(std::ostream& flux, const TextesMagasin& textes,
                        const FactureCentimes& facture) {
     Bloc bloc =
-        commencerBloc(memoirePied, capacite(lignesPied, nombresPied) + textes.libelleTps.size() +
-                                       textes.libelleTvq.size() + textes.finPied.size());
+        commencerBloc(memoirePied, capacite(lignesPied, nombresPied) + textes.finPied.size());
     ajouterTexte(bloc, "\n");
-    ajouterTotalMagasin(bloc, "sous-total :", facture.sousTotalFacture);
-    ajouterTotalMagasin(bloc, textes.libelleTps, facture.tps);
-    ajouterTotalMagasin(bloc, textes.libelleTvq, facture.tvq);
-    ajouterTotalMagasin(bloc, "total :", facture.totalFacture);
+    ajouterTotalMagasin(bloc, textes.libelles[0], facture.sousTotalFacture);
+    ajouterTotalMagasin(bloc, textes.libelles[1], facture.tps);
+    ajouterTotalMagasin(bloc, textes.libelles[2], facture.tvq);
+    ajouterTotalMagasin(bloc, textes.libelles[3], facture.totalFacture);
     ajouterTexte(bloc, "\n");
-    ajouterCompteMagasin(bloc, "Nb. d'article sur la facture :", facture.nbArticleFacture);
+    ajouterCompteMagasin(bloc, textes.libelles[4], facture.nbArticleFacture);
     if (facture.rabaisFacture != 0) {
-        ajouterTotalMagasin(bloc, "Aujourd'hui, vous avez \xE9pargn\xE9 :", facture.rabaisFacture);
+        ajouterTotalMagasin(bloc, textes.libelles[5], facture.rabaisFacture);
     }
     ajouterTexte(bloc, textes.finPied);
     ecrireBloc(flux, bloc, Cadrage::Droite);

@@ -30,8 +30,9 @@ struct TextesMagasin {
     std::string adresse;      // the first line, beside the date
     std::string suiteEntete;  // the further address lines, the numbers, the dashed rule
     std::string titres;       // the column heading and its rule
-    std::string libelleTps;
-    std::string libelleTvq;
+    // The footer's labels, each filled so that its figure's column follows: sous-total, tps,
+    // tvq, total, the article count, the savings.
+    std::string libelles[6];
     std::string finPied;           // the rule, the thank-you line, the rule, the page break
     std::size_t lignesEntete = 0;  // of the head, the column heading's rule included
 };

@@ -274,10 +274,35 @@ bool extraireReel(Lecteur& lecteur, float& valeur) {
 
 namespace {
 
+// Digits with at most two decimals, below a million dollars, as nearly every price is: its
+// cents are its digits, with nothing to round.
+bool centimesDirects(const char* p, const char* fin, long long& centimes) {
+    const bool negatif = p != fin && *p == '-';
+    p = apresSigne(p, fin);
+    long long valeur = 0;
+    int decimales = -1;
+    bool vu = false;
+    for (; p != fin; ++p) {
+        if (*p == '.' && decimales < 0) {
+            decimales = 0;
+            continue;
+        }
+        if (!chiffre(*p) || (decimales >= 0 && ++decimales > 2)) return false;
+        valeur = valeur * 10 + (*p - '0');
+        if (valeur >= prixCentimesMax) return false;
+        vu = true;
+    }
+    for (decimales = std::max(decimales, 0); decimales < 2; ++decimales) valeur *= 10;
+    if (!vu || valeur >= prixCentimesMax) return false;
+    centimes = negatif ? -valeur : valeur;
+    return true;
+}
+
 // A price's decimal text (digits, a point, an exponent) brought to cents from its digits, a
 // half away from zero: "1.005" is 101 cents, "-0.005" is -1, whatever the nearest double.
 // False for any other text (a hexadecimal float, inf, nan), and at a million dollars.
 bool centimesDe(const char* p, const char* fin, long long& centimes) {
+    if (centimesDirects(p, fin, centimes)) return true;
     const bool negatif = p != fin && *p == '-';
     p = apresSigne(p, fin);
     constexpr int chiffresMax = 9;  // those of prixCentimesMax: a value with more is too large
