@@ -128,7 +128,8 @@ def colonnes(mots):  # the line, each word at the column its box gives; with the
 
 def lignes_attendues(texte, magasin):  # each line with text: its page, its line on it, the line,
     # its width. An invoice (a page opening on the store's name) repeats its head, down to its
-    # rule of "=", atop each further page, and each of its pages says "page k/n" under its last line
+    # rule of "=", atop each further page, and each of its pages says "page k/n" under its
+    # last line
     page, ligne, blancs, lignes, tete, pages = 0, 0, 0, [], [], []
     regle = lambda l: l.strip() != "" and l.strip().strip("=") == ""
 

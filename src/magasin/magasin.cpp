@@ -438,7 +438,9 @@ bool lireContenu(const std::string& contenu, const std::string& fichier, Magasin
         return refuser(lecture, 1, "le fichier est en UTF-16 : enregistrez le fichier en UTF-8");
     }
     if (const std::size_t nul = contenu.find('\0'); nul != std::string::npos) {
-        const auto ligne = std::count(contenu.begin(), contenu.begin() + nul, '\n') + 1;
+        const auto ligne =
+            std::count(contenu.begin(), contenu.begin() + static_cast<std::ptrdiff_t>(nul), '\n') +
+            1;
         return refuser(lecture, static_cast<toml::source_index>(ligne),
                        "un octet nul (de l'UTF-16 ?) : enregistrez le fichier en UTF-8");
     }

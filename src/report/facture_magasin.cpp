@@ -144,7 +144,8 @@ bool ajouterLigneUsuelle(Bloc& bloc, const LigneMagasin& ligne) {
     const std::string_view description = ligne.description.substr(0, largeurDescription);
     std::memcpy(debut + debutDescription, description.data(), description.size());
     chiffresAvant(debut + finQty, static_cast<unsigned long long>(ligne.qty));
-    std::memcpy(debut + debutSel, ligne.sel == 's' ? "oui" : "non", 3);
+    const std::string_view choix = ligne.sel == 's' ? "oui" : "non";
+    std::copy(choix.begin(), choix.end(), debut + debutSel);
     debut[finRabais - 1] = '%';
     chiffresAvant(debut + finRabais - 1, static_cast<unsigned long long>(ligne.tauxRabais));
     return true;
