@@ -130,6 +130,29 @@ TEST(Magasin, chaqueRefusNommeSaLigne) {
         {"[magasin]\nnom = \"\xE9\"",
          "ligne 2, colonne 7 : un caractere n'est pas de l'UTF-8 (un accent d'un fichier en "
          "Windows-1252 ?) : enregistrez le fichier en UTF-8"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = 100.5\ntvq_sur_tps = false",
+         "ligne 4 : \"tvq\"" + mauvaisTaux},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = 1_0.5\ntvq_sur_tps = false",
+         "ligne 4 : \"tvq\"" + mauvaisTaux},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = +9.5\ntvq_sur_tps = false",
+         "ligne 4 : \"tvq\"" + mauvaisTaux},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = 9.5e1\ntvq_sur_tps = false",
+         "ligne 4 : \"tvq\"" + mauvaisTaux},
+        // The French words where the fault is plain, the parser's after a lead otherwise.
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = 9,",
+         "ligne 4, colonne 8 : TOML incorrect : Error while parsing key-value pair: expected a "
+         "comment or whitespace, saw ','"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = ?",
+         "ligne 4, colonne 7 : TOML incorrect : Error while parsing value: could not determine "
+         "value type"},
+        {"[magasin]\nnom = abc",
+         "ligne 2, colonne 7 : un texte s'ecrit entre guillemets, comme "
+         "\"Magasin chez Mo-Tino\""},
+        {"[magasin]\nnom = 'abc",
+         "ligne 2, colonne 11 : un texte s'ecrit entre deux guillemets, "
+         "sur une ligne : il manque le guillemet fermant"},
+        {std::string("\xFE\xFF\0[", 4),
+         "ligne 1 : le fichier est en UTF-16 : enregistrez le fichier en UTF-8"},
         {"taxes = []",
          "ligne 1 : aucune periode [[taxes]] : les reglages d'un magasin donnent "
          "ses taxes, comme dans examples/magasin-quebec.toml"},

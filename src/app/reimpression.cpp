@@ -40,28 +40,19 @@ Etendue trouverFacture(FileReperes& reperes, long long noFacture, std::uint64_t 
     return etendue;
 }
 
-// The invoice's bytes copied from the day's text, through a writer in text mode: the file
-// has the platform's line ends, as the day's invoice file does.
-bool copierTexte(std::ifstream& jour, const Etendue& etendue, const std::string& ecrit) {
-    Ecrivain sortie;
-    if (!sortie.ouvrir(ecrit)) return false;
-    std::vector<char> tampon(1 << 16);
-    for (std::uint64_t reste = etendue.fin - etendue.debut; reste > 0;) {
-        const auto n = static_cast<std::streamsize>(std::min<std::uint64_t>(reste, tampon.size()));
-        if (!jour.read(tampon.data(), n) || sortie.sputn(tampon.data(), n) != n) {
-            sortie.fermer();
-            return false;
-        }
-        reste -= static_cast<std::uint64_t>(n);
-    }
-    return sortie.fermer();
+// The invoice's bytes copied from the day's text to sortie, opened in text mode: the file has
+// the platform's line ends, as the day's invoice file does. The day's text was just written
+// by this run: its bytes are there.
+bool copierTexte(std::ifstream& jour, const Etendue& etendue, Ecrivain& sortie) {
+    std::vector<char> tampon(static_cast<std::size_t>(etendue.fin - etendue.debut));
+    jour.read(tampon.data(), static_cast<std::streamsize>(tampon.size()));
+    const auto n = static_cast<std::streamsize>(tampon.size());
+    return sortie.sputn(tampon.data(), n) == n && sortie.fermer();
 }
 
-// The invoice drawn alone, its head and numbering as the day's PDF draws them.
-bool dessinerPdf(std::ifstream& jour, const Etendue& etendue, const std::string& ecrit,
+// The invoice drawn alone to sortie, its head and numbering as the day's PDF draws them.
+bool dessinerPdf(std::ifstream& jour, const Etendue& etendue, Ecrivain& sortie,
                  long long noFacture, const std::string& dateFact) {
-    Ecrivain sortie;
-    if (!sortie.ouvrir(ecrit, true)) return false;
     FileReperes repere;
     repere.ajouter({0, etendue.repere.lignesEntete, true, etendue.repere.titre});
     std::ostream flux(&sortie);
@@ -70,6 +61,23 @@ bool dessinerPdf(std::ifstream& jour, const Etendue& etendue, const std::string&
         ecrireFacturesPdf(flux, *jour.rdbuf(), taille,
                           "Facture " + std::to_string(noFacture) + " du " + dateFact, &repere);
     return sortie.fermer() && !flux.bad() && lus == taille;
+}
+
+// Writes the invoice found in the day's text brouillon as the file nom, whole or untouched.
+bool ecrireFacture(const std::string& brouillon, const Etendue& etendue, const std::string& nom,
+                   bool pdf, long long noFacture, const std::string& dateFact,
+                   std::ostream& messages) {
+    const Sortie sortie = preparerSortie(nom);
+    Ecrivain fichier;
+    if (!fichier.ouvrir(sortie.ecrit, pdf)) {
+        messages << leFichier(nom) + " ne peut pas etre cree\n";
+        return false;
+    }
+    std::ifstream jour(brouillon, std::ios::binary);
+    jour.seekg(static_cast<std::streamoff>(etendue.debut));
+    const bool complet = pdf ? dessinerPdf(jour, etendue, fichier, noFacture, dateFact)
+                             : copierTexte(jour, etendue, fichier);
+    return terminerSortie(sortie, complet, messages);
 }
 
 }  // namespace
@@ -88,42 +96,39 @@ int reimprimer(const std::string& dateVente, long long noFacture, bool pdf, cons
         return 1;
     }
     // The whole day first, as its report writes it, into a file of the program's own that
-    // goes once the invoice is out; binary, so that its marks count its bytes.
+    // goes once the invoice is out; binary, so that its marks count its bytes. The folder the
+    // sales file was found in takes it, as it takes the day's own files.
     const std::string brouillon = nomTemporaire();
     EcrivainFacture texte;
     FileReperes reperes;
-    ResultatJour jour;
     std::string dateFact;
-    bool ecrit = texte.ouvrir(brouillon, nullptr, true);
-    if (ecrit) {
+    ResultatJour jour;
+    IdentiteFichier jourEcrit;
+    // GCOVR_EXCL_BR_START: a file of the program's in the folder it writes in
+    if (!texte.ouvrir(brouillon, nullptr, true)) {
+        canaux.messages << leFichier(nomReimpression(dateVente, noFacture, pdf)) +
+                               " ne peut pas etre cree\n";
+        return 1;
+    }
+    // GCOVR_EXCL_BR_STOP
+    {
         std::ostream flux(&texte);
         jour = facturerJournee(entree, {flux, nullptr, canaux, &reperes}, nomVentes(dateVente),
                                dateFact, {magasin, periode});
-        ecrit = texte.fermer();
     }
-    IdentiteFichier jourEcrit;
-    ecrit = ecrit && identiteFichier(brouillon, jourEcrit);
-    const std::uint64_t taille = jourEcrit.taille;
-    const Etendue etendue = trouverFacture(reperes, noFacture, taille);
-    const std::string nom = nomReimpression(dateVente, noFacture, pdf);
-    int statut = jour.lu ? 0 : 1;
-    if (!ecrit) {
-        canaux.messages << leFichier(nom) + " ne peut pas etre cree\n";
-        statut = 1;
-    } else if (jour.erreurLecture) {
-        statut = 1;
+    const bool ecrit = texte.fermer() && identiteFichier(brouillon, jourEcrit);
+    const Etendue etendue = trouverFacture(reperes, noFacture, jourEcrit.taille);
+    int statut = jour.lu && ecrit ? 0 : 1;
+    if (jour.erreurLecture || !ecrit) {
+        // The day cannot be read whole, or the disk took no copy of it: its failure is told.
+        if (!ecrit) canaux.messages << ligneIncomplet(brouillon) << std::flush;
     } else if (!etendue.trouvee) {
         canaux.messages << leFichier(nomVentes(dateVente)) + " n'a pas de facture " +
                                std::to_string(noFacture) + "\n";
         statut = 1;
-    } else {
-        const Sortie sortie = preparerSortie(nom);
-        std::ifstream jourTexte(brouillon, std::ios::binary);
-        jourTexte.seekg(static_cast<std::streamoff>(etendue.debut));
-        const bool complet =
-            pdf ? dessinerPdf(jourTexte, etendue, sortie.ecrit, noFacture, dateFact)
-                : copierTexte(jourTexte, etendue, sortie.ecrit);
-        if (!terminerSortie(sortie, complet, canaux.messages)) statut = 1;
+    } else if (!ecrireFacture(brouillon, etendue, nomReimpression(dateVente, noFacture, pdf), pdf,
+                              noFacture, dateFact, canaux.messages)) {
+        statut = 1;
     }
     retirerFichier(brouillon);
     return statut;
