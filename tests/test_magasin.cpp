@@ -145,6 +145,13 @@ TEST(Magasin, chaqueRefusNommeSaLigne) {
         {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = ?",
          "ligne 4, colonne 7 : TOML incorrect : Error while parsing value: could not determine "
          "value type"},
+        {"[[taxes]]\ndepuis = 2013-01-01\ntps = 5\ntvq = ,5",
+         "ligne 4, colonne 7 : TOML incorrect : Error while parsing key-value pair: expected "
+         "value, "
+         "saw ','"},
+        {"\n,5 = 1",
+         "ligne 2, colonne 1 : TOML incorrect : Error while parsing root table: "
+         "expected keys, tables, whitespace or comments, saw ','"},
         {"[magasin]\nnom = abc",
          "ligne 2, colonne 7 : un texte s'ecrit entre guillemets, comme "
          "\"Magasin chez Mo-Tino\""},

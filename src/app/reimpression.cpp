@@ -46,8 +46,8 @@ Etendue trouverFacture(FileReperes& reperes, long long noFacture, std::uint64_t 
 bool copierTexte(std::ifstream& jour, const Etendue& etendue, Ecrivain& sortie) {
     std::vector<char> tampon(static_cast<std::size_t>(etendue.fin - etendue.debut));
     jour.read(tampon.data(), static_cast<std::streamsize>(tampon.size()));
-    const auto n = static_cast<std::streamsize>(tampon.size());
-    return sortie.sputn(tampon.data(), n) == n && sortie.fermer();
+    sortie.sputn(tampon.data(), static_cast<std::streamsize>(tampon.size()));
+    return sortie.fermer();  // which tells a write that failed
 }
 
 // The invoice drawn alone to sortie, its head and numbering as the day's PDF draws them.
@@ -56,11 +56,9 @@ bool dessinerPdf(std::ifstream& jour, const Etendue& etendue, Ecrivain& sortie,
     FileReperes repere;
     repere.ajouter({0, etendue.repere.lignesEntete, true, etendue.repere.titre});
     std::ostream flux(&sortie);
-    const std::uint64_t taille = etendue.fin - etendue.debut;
-    const std::uint64_t lus =
-        ecrireFacturesPdf(flux, *jour.rdbuf(), taille,
-                          "Facture " + std::to_string(noFacture) + " du " + dateFact, &repere);
-    return sortie.fermer() && !flux.bad() && lus == taille;
+    ecrireFacturesPdf(flux, *jour.rdbuf(), etendue.fin - etendue.debut,
+                      "Facture " + std::to_string(noFacture) + " du " + dateFact, &repere);
+    return sortie.fermer();  // which tells a write that failed
 }
 
 // Writes the invoice found in the day's text brouillon as the file nom, whole or untouched.
@@ -121,7 +119,10 @@ int reimprimer(const std::string& dateVente, long long noFacture, bool pdf, cons
     int statut = jour.lu && ecrit ? 0 : 1;
     if (jour.erreurLecture || !ecrit) {
         // The day cannot be read whole, or the disk took no copy of it: its failure is told.
-        if (!ecrit) canaux.messages << ligneIncomplet(brouillon) << std::flush;
+        if (!ecrit) {
+            canaux.messages << ligneIncomplet(nomReimpression(dateVente, noFacture, pdf))
+                            << std::flush;
+        }
     } else if (!etendue.trouvee) {
         canaux.messages << leFichier(nomVentes(dateVente)) + " n'a pas de facture " +
                                std::to_string(noFacture) + "\n";

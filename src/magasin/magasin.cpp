@@ -218,8 +218,8 @@ bool lireRabais(Lecture& lecture, const toml::table& table, TableRabais& rabais)
 bool millemesEcrits(std::string_view texte, long long& unites) {
     const std::size_t point = std::min(texte.find('.'), texte.size());
     const std::size_t decimales = point < texte.size() ? texte.size() - point - 1 : 0;
-    if (point == 0 || point > 2 || !chiffres(texte, 0, point) ||
-        (point < texte.size() && (decimales == 0 || decimales > 3)) ||
+    // The parser has taken it for a float: digits on both sides of its point, if any.
+    if (point > 2 || decimales > 3 || !chiffres(texte, 0, point) ||
         !chiffres(texte, point + 1, decimales)) {
         return false;
     }
@@ -383,7 +383,8 @@ bool lireTout(const std::string& fichier, std::string& contenu) {
 }
 
 bool lettre(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    const auto minuscule = static_cast<char>(c | 0x20);  // ASCII's two cases one bit apart
+    return minuscule >= 'a' && minuscule <= 'z';
 }
 
 // The digits of ligne that end just before fin, or that begin at debut.
