@@ -154,10 +154,13 @@ int main(int argc, char* argv[]) {
                                          arguments.pdf, magasin, canaux),
                               erreurs);
     }
-    // Nothing due is nothing to do: status 0, nothing written.
+    // Nothing due is nothing to do: status 0, nothing written. A file named like a sales file
+    // that names no day is told first, status 1.
+    std::vector<std::string> douteux;
     const std::vector<std::string> dates =
-        arguments.action == Action::AJour ? joursEnRetard(formats) : arguments.dates;
-    return verifierSortie(facturerDates(dates, entree, sortie, validation, erreurs, formats,
-                                        arguments.muet, magasin),
-                          erreurs);
+        arguments.action == Action::AJour ? joursEnRetard(formats, douteux) : arguments.dates;
+    for (const std::string& nom : douteux) erreurs << ligneDouteux(nom);
+    const int statut =
+        facturerDates(dates, entree, sortie, validation, erreurs, formats, arguments.muet, magasin);
+    return verifierSortie(douteux.empty() ? statut : 1, erreurs);
 }

@@ -7,6 +7,7 @@
 
 #include "calendrier/calendrier.hpp"
 #include "jour/registre.hpp"
+#include "util/fichier_entree.hpp"
 
 namespace fs = std::filesystem;
 
@@ -14,9 +15,24 @@ namespace {
 
 constexpr std::size_t longueurDate = 10;  // JJ-MM-AAAA
 
+bool sansCasse(std::string_view nom, std::string_view debut, std::string_view fin) {
+    const auto egal = [](std::string_view a, std::string_view b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return (x | 0x20) == (y | 0x20);  // ASCII letters, either case
+        });
+    };
+    return nom.size() >= debut.size() + fin.size() && egal(nom.substr(0, debut.size()), debut) &&
+           egal(nom.substr(nom.size() - fin.size()), fin);
+}
+
 }  // namespace
 
-std::vector<std::string> joursEnRetard(Formats formats) {
+std::string ligneDouteux(const std::string& nom) {
+    return leFichier(nom) + " n'est pas facture : un fichier des ventes s'appelle vente" +
+           "JJ-MM-AAAA.txt, d'un jour du calendrier\n";
+}
+
+std::vector<std::string> joursEnRetard(Formats formats, std::vector<std::string>& douteux) {
     const Registre registre = lireRegistre();
     std::vector<std::pair<Jour, std::string>> jours;
     std::error_code code;
@@ -25,19 +41,24 @@ std::vector<std::string> joursEnRetard(Formats formats) {
          entree.increment(code)) {
         // GCOVR_EXCL_BR_STOP
         const std::string nom = entree->path().filename().string();
-        if (nom.size() != prefixeVentes.size() + longueurDate + suffixeVentes.size()) continue;
+        if (!sansCasse(nom, prefixeVentes, suffixeVentes)) continue;
+        const std::size_t longueur = prefixeVentes.size() + longueurDate + suffixeVentes.size();
         const std::string date = nom.substr(prefixeVentes.size(), longueurDate);
-        if (nomVentes(date) != nom) continue;
         const std::optional<Jour> jour = jourDe(date);
+        if (nom.size() != longueur || nomVentes(date) != nom || !jour) {
+            douteux.push_back(nom);
+            continue;
+        }
         std::error_code etat;
         IdentiteFichier ventes;
-        if (!jour || !entree->is_regular_file(etat)) continue;
+        if (!entree->is_regular_file(etat)) continue;
         // A file that cannot be examined is done, and its failure told, as any other.
         if (!identiteFichier(nom, ventes) || !estFait(registre, date, ventes, formats)) {
             jours.emplace_back(*jour, date);
         }
     }
     std::sort(jours.begin(), jours.end());
+    std::sort(douteux.begin(), douteux.end());
     std::vector<std::string> dates;
     for (const auto& [jour, date] : jours) dates.push_back(date);
     return dates;
