@@ -4,7 +4,7 @@
 #   cas.py [--wine] PROGRAM CASE-FILE     (the format is described in tests/cas/LISEZMOI.md)
 # With --wine, PROGRAM is a Windows build run under Wine: the console and the files it
 # writes are expected with CR LF line ends, and terminal cases are skipped (status 77).
-import contextlib, csv, difflib, glob, html, json, os, pty, re, resource, select, shlex, shutil
+import contextlib, csv, datetime, difflib, glob, html, json, os, pty, re, resource, select, shlex, shutil
 import subprocess, sys, tempfile, time, tomllib
 
 TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : \n\tDate : ",
@@ -239,7 +239,13 @@ def verifier_journal(journal):  # each record holds the figures its invoice prin
     if len(lignes) != len(factures) + 1 or lignes[0][-1] != "total":
         return ["%s: %d records for %d invoices" % (journal, len(lignes) - 1, len(factures))]
     ecrits = lambda r: [r[0].lstrip("'")] + [c.replace(",", ".") for c in r[1:3] + r[8:]]
-    imprimes = lambda f: [date[1].decode("cp1252", "replace").lstrip("'")] + [  # number,
+    jour = date[1].decode("cp1252", "replace") if date else ""
+    try:  # a day of the calendar is written AAAA-MM-JJ
+        jour = datetime.datetime.strptime(jour, "%d-%m-%Y").strftime("%Y-%m-%d") if re.fullmatch(
+            r"\d\d-\d\d-\d{4}", jour) else jour
+    except ValueError:
+        pass
+    imprimes = lambda f: [jour.lstrip("'")] + [  # number,
         imprime(f, l) for l in (b"No", b"Client", b"pargn\xe9",  # client, savings, ...
                                 b"sous-total", b"tps", b"tvq", b"total")]
     return ["%s, record %d: %r, invoice %r" % (journal, i, ecrits(r), imprimes(f))

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <utility>
 
+#include "calendrier/calendrier.hpp"
 #include "report/journal.hpp"
 
 namespace {
@@ -60,7 +61,7 @@ void ouvrirJournal(JournalDiffere<FactureJour>& journal, std::ostream* flux,
                    const std::string& dateFact, std::size_t taille) {
     journal.flux = flux;
     journal.taille = std::max<std::size_t>(taille, 1);
-    journal.dateFact = dateFact;
+    journal.dateFact = dateIso(dateFact);
     if (flux != nullptr) ecrireEnteteJournal(*flux);
 }
 

@@ -15,6 +15,11 @@ bool chiffres(const std::string& texte, std::size_t debut, std::size_t n) {
 
 }  // namespace
 
+std::string dateIso(const std::string& date) {
+    if (!jourDe(date)) return date;
+    return date.substr(6, 4) + "-" + date.substr(3, 2) + "-" + date.substr(0, 2);
+}
+
 std::optional<Jour> jourDe(const std::string& date) {
     constexpr std::size_t longueur = 10;  // JJ-MM-AAAA
     if (date.size() != longueur || date[2] != '-' || date[5] != '-' || !chiffres(date, 0, 2) ||

@@ -12,6 +12,10 @@ using Jour = long;
 // year 1).
 std::optional<Jour> jourDe(const std::string& date);
 
+// The date written AAAA-MM-JJ, as a spreadsheet in any language reads a date, when it is a
+// JJ-MM-AAAA day of the calendar; as it stands otherwise.
+std::string dateIso(const std::string& date);
+
 // The day of a year, month and day, as the settings' dates give them.
 constexpr Jour jourDe(long annee, long mois, long jour) {
     return annee * 10000 + mois * 100 + jour;
