@@ -46,7 +46,8 @@ struct JournalDiffere {
 };
 
 // A journal on flux (null for none), whose header is written at once, in batches of
-// taille records; its records' date is dateFact as AAAA-MM-JJ when it names a day. It must not move once an invoice is added.
+// taille records; its records' date is dateFact as AAAA-MM-JJ when it names a day. It must not
+// move once an invoice is added.
 template <class FactureJour>
 void ouvrirJournal(JournalDiffere<FactureJour>& journal, std::ostream* flux,
                    const std::string& dateFact, std::size_t taille = tailleLot);

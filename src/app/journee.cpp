@@ -8,6 +8,24 @@
 
 namespace {
 
+// Where the words a store may have meant otherwise are told, and whether one was: the day is
+// then done, its invoices as they are, with status 1.
+struct Avertissements {
+    const Canaux& canaux;
+    const std::string& fichierVente;
+    bool donne = false;
+};
+
+void avertir(Avertissements& avertissements, long long ligne, const std::string& quoi) {
+    const Canaux& canaux = avertissements.canaux;
+    canaux.messages << montrer("attention : " + leFichier(avertissements.fichierVente) +
+                                   ", ligne " + std::to_string(ligne) + " : " + quoi,
+                               canaux.c1Messages) +
+                           "\n"
+                    << std::flush;
+    avertissements.donne = true;
+}
+
 // Writes one client's invoice as mode does; counts it in the day, and hands its figures to
 // the journal, only once every item record has been read. False, with arret, at an item
 // record that cannot be read whole: what was written of the invoice is then to be taken back.
@@ -15,8 +33,15 @@ template <class Mode>
 bool facturerClient(Lecteur& entree, std::ostream& sortie,
                     JournalDiffere<typename Mode::FactureJour>& journal, const Client& client,
                     const std::string& dateFact, const Mode& mode, typename Mode::Totaux& totaux,
-                    Arret& arret) {
-    const CategorieClient categorie = categorieClient(texte(entree, client.type));
+                    Arret& arret, Avertissements& avertissements) {
+    const std::string_view type = texte(entree, client.type);
+    const CategorieClient categorie = categorieClient(type);
+    if (mode.categorieDouteuse(type)) {
+        avertir(avertissements, entree.ligneDonnee,
+                "categorie \"" + std::string(type) + "\" : le client " +
+                    std::to_string(client.noClient) +
+                    " est facture non-membre ; les categories s'ecrivent en minuscules");
+    }
     const std::string_view prenom = texte(entree, client.prenom);
     const std::string_view nom = texte(entree, client.nom);
     const bool avecJournal = journal.flux != nullptr;
@@ -26,6 +51,12 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie,
     typename Mode::ArticleJour article;
     for (int i = 0; i < client.nbArticle; ++i) {
         if (!lireArticle(entree, article, arret)) return false;
+        if (mode.selectionDouteuse(article.sel)) {
+            avertir(avertissements, entree.ligneDonnee,
+                    "selection \"S\" : l'article " + std::to_string(article.noArticle) +
+                        " du client " + std::to_string(client.noClient) +
+                        " est facture hors selection ; la selection s'ecrit s, en minuscule");
+        }
         mode.article(sortie, facture, categorie, article, texte(entree, article.description));
     }
     mode.pied(sortie, facture);
@@ -72,7 +103,8 @@ template <class Mode>
 long long facturerClients(Lecteur& lecteur, std::ostream& sortie, std::ostream* flux,
                           FileReperes* reperes, const Canaux& alertes,
                           const std::string& fichierVente, const std::string& dateFact,
-                          const Mode& mode, Client& client, Lecture& lecture, std::size_t lot) {
+                          const Mode& mode, Client& client, Lecture& lecture, std::size_t lot,
+                          Avertissements& avertissements) {
     JournalDiffere<typename Mode::FactureJour> journal;
     ouvrirJournal(journal, flux, dateFact, lot);
     typename Mode::Totaux totaux;
@@ -86,7 +118,8 @@ long long facturerClients(Lecteur& lecteur, std::ostream& sortie, std::ostream* 
                     titreFacture(totaux.nbFactures, client.noClient, texte(lecteur, client.prenom),
                                  texte(lecteur, client.nom)));
         }
-        if (!facturerClient(lecteur, sortie, journal, client, dateFact, mode, totaux, arret)) {
+        if (!facturerClient(lecteur, sortie, journal, client, dateFact, mode, totaux, arret,
+                            avertissements)) {
             sortie.seekp(debutFacture);
             if (reperes != nullptr) {
                 reperes->retirerDepuis(
@@ -149,15 +182,16 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
         signalerArret(alertes, lecteur, fichierVente, arret.ligne,
                       causeArret(arret, "avant la premiere facture"), suiteIgnoree);
     }
+    Avertissements avertissements{alertes, fichierVente};
     // The day's mode, chosen here once: the store's, in cents, when its settings give the day's
     // period; the program's own otherwise.
     const long long nbFactures =
         bareme.periode != nullptr
             ? facturerClients(lecteur, sortie, journal, sorties.reperes, alertes, fichierVente,
                               dateFact, ModeMagasin(bareme.magasin, *bareme.periode), client,
-                              lecture, lot)
+                              lecture, lot, avertissements)
             : facturerClients(lecteur, sortie, journal, sorties.reperes, alertes, fichierVente,
-                              dateFact, ModeProgramme{}, client, lecture, lot);
+                              dateFact, ModeProgramme{}, client, lecture, lot, avertissements);
     if (lecteur.erreur) {
         alertes.messages << ligneIllisible(fichierVente, lecteur.erreur.message()) << std::flush;
     } else if (nbFactures == 0) {
@@ -166,5 +200,6 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
                         << "Aucun n'achat n'a " << eAigu << "t" << eAigu << " effectu" << eAigu
                         << " pour cette date" << std::endl;
     }
-    return {lecture == Lecture::FinDesDonnees && !lecteur.erreur, nbFactures, lecteur.erreur};
+    return {lecture == Lecture::FinDesDonnees && !lecteur.erreur, nbFactures, lecteur.erreur,
+            avertissements.donne};
 }

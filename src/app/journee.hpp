@@ -49,6 +49,7 @@ struct ResultatJour {
     bool lu = false;
     long long nbFactures = 0;
     std::error_code erreurLecture;
+    bool averti = false;  // a word the store may have meant otherwise was told
 };
 
 // A text of the sales file as a stream of canaux may show it: control bytes as '?', and bytes

@@ -160,7 +160,7 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> dates =
         arguments.action == Action::AJour ? joursEnRetard(formats, douteux) : arguments.dates;
     for (const std::string& nom : douteux) erreurs << ligneDouteux(nom);
-    const int statut =
-        facturerDates(dates, entree, sortie, validation, erreurs, formats, arguments.muet, magasin);
+    const int statut = facturerDates(dates, entree, sortie, validation, erreurs, formats,
+                                     arguments.muet, magasin);
     return verifierSortie(douteux.empty() ? statut : 1, erreurs);
 }

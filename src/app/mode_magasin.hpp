@@ -27,6 +27,22 @@ struct ModeMagasin {
 
     std::size_t lignesEntete() const { return textes.lignesEntete; }
 
+    // A category written in other letters' case (VIP, Membre), or the flag S, is taken as
+    // the program takes it, and said: the store most likely meant the discount.
+    bool categorieDouteuse(std::string_view type) const {
+        return categorieClient(type) == CategorieClient::NonMembre &&
+               (memeMotSansCasse(type, "membre") || memeMotSansCasse(type, "vip"));
+    }
+    bool selectionDouteuse(char sel) const { return sel == 'S'; }
+
+    static bool memeMotSansCasse(std::string_view mot, std::string_view minuscules) {
+        if (mot.size() != minuscules.size()) return false;
+        for (std::size_t i = 0; i < mot.size(); ++i) {
+            if ((mot[i] | 0x20) != minuscules[i]) return false;  // ASCII letters, either case
+        }
+        return true;
+    }
+
     void entete(std::ostream& sortie, long long noFacture, std::string_view dateFact, int noClient,
                 std::string_view prenom, std::string_view nom) const {
         ecrireEnteteMagasin(sortie, textes, noFacture, dateFact, noClient, prenom, nom);

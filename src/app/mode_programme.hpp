@@ -19,6 +19,10 @@ struct ModeProgramme {
 
     std::size_t lignesEntete() const { return lignesEnteteFacture; }
 
+    // The program's words are as they always were: none is doubtful.
+    bool categorieDouteuse(std::string_view /*type*/) const { return false; }
+    bool selectionDouteuse(char /*sel*/) const { return false; }
+
     void entete(std::ostream& sortie, long long noFacture, std::string_view dateFact, int noClient,
                 std::string_view prenom, std::string_view nom) const {
         ecrireEnteteFacture(sortie, noFacture, dateFact, noClient, prenom, nom);

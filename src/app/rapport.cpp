@@ -71,5 +71,5 @@ bool facturerDate(std::ifstream& entree, const IdentiteFichier& ventes, Ecrivain
     entree.close();
     const bool fait = terminerFichiers(fichiers, !jour.erreurLecture, jour.nbFactures, validation,
                                        canaux.messages);
-    return fait && jour.lu;
+    return fait && jour.lu && !jour.averti;
 }

@@ -116,7 +116,7 @@ int reimprimer(const std::string& dateVente, long long noFacture, bool pdf, cons
     }
     const bool ecrit = texte.fermer() && identiteFichier(brouillon, jourEcrit);
     const Etendue etendue = trouverFacture(reperes, noFacture, jourEcrit.taille);
-    int statut = jour.lu && ecrit ? 0 : 1;
+    int statut = jour.lu && !jour.averti && ecrit ? 0 : 1;
     if (jour.erreurLecture || !ecrit) {
         // The day cannot be read whole, or the disk took no copy of it: its failure is told.
         if (!ecrit) {
