@@ -29,7 +29,7 @@ bool demanderVentes(std::ifstream& entree, std::string& dateVente, IdentiteFichi
         if (!(std::cin >> dateVente)) return false;
         if (trouverPeriode(magasin, dateVente, periode, std::cout) &&
             ouvrirVentes(entree, dateVente, ventes, std::cout)) {
-            return true;
+            if (verifierEntete(entree, dateVente, magasin, std::cout)) return true;
         }
     }
 }
@@ -86,6 +86,7 @@ int facturerDates(const std::vector<std::string>& dates, std::ifstream& entree,
         const PeriodeTaxes* periode = nullptr;
         if (!trouverPeriode(magasin, dateVente, periode, erreurs) ||
             !ouvrirVentes(entree, dateVente, ventes, erreurs) ||
+            !verifierEntete(entree, dateVente, magasin, erreurs) ||
             !facturerDate(entree, ventes, sortie, dateVente, dateFact, canaux, formats,
                           {magasin, periode}, validation)) {
             statut = 1;

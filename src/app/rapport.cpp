@@ -36,6 +36,25 @@ bool trouverPeriode(const Magasin& magasin, const std::string& dateVente,
     return false;
 }
 
+bool verifierEntete(std::ifstream& entree, const std::string& dateVente, const Magasin& magasin,
+                    std::ostream& messages) {
+    if (magasin.taxes.empty()) return true;  // the program's own: the head is shown as ever
+    constexpr int motsEntete = 6;            // the date is the sixth
+    std::string mot;
+    int lus = 0;
+    for (; lus < motsEntete && entree >> mot; ++lus) {
+    }
+    entree.clear();
+    entree.seekg(0);
+    if (lus < motsEntete || mot == dateVente) return true;
+    entree.close();
+    messages << montrer(leFichier(nomVentes(dateVente)) + " est la journee du " + mot +
+                            ", pas du " + dateVente + " : il n'est pas facture",
+                        false) +
+                    "\n";
+    return false;
+}
+
 bool facturerDate(std::ifstream& entree, const IdentiteFichier& ventes, EcrivainFacture& sortie,
                   const std::string& dateVente, std::string& dateFact, const Canaux& canaux,
                   Formats formats, const Bareme& bareme, Validation& validation) {

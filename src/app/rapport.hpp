@@ -22,6 +22,14 @@ bool trouverPeriode(const Magasin& magasin, const std::string& dateVente,
 bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, IdentiteFichier& ventes,
                   std::ostream& messages);
 
+// With the store's settings, a sales file open on entree whose head gives another day than
+// dateVente (a file copied under another day's name) is refused, with its message: its taxes
+// would be the typed day's and its invoices the other's, and the file closed; otherwise it is
+// as it was opened.
+// A head cut short is left to the day's reading to tell.
+bool verifierEntete(std::ifstream& entree, const std::string& dateVente, const Magasin& magasin,
+                    std::ostream& messages);
+
 // With the sales file open (its identity ventes): writes the invoice file "facture
 // <dateVente>.txt", with csv its journal "facture <dateVente>.csv" (the header alone for a day
 // without invoice), with pdf the invoices as "facture <dateVente>.pdf", drawn as they are

@@ -90,7 +90,8 @@ int reimprimer(const std::string& dateVente, long long noFacture, bool pdf, cons
     std::ifstream entree;
     IdentiteFichier ventes;
     if (!trouverPeriode(magasin, dateVente, periode, canaux.messages) ||
-        !ouvrirVentes(entree, dateVente, ventes, canaux.messages)) {
+        !ouvrirVentes(entree, dateVente, ventes, canaux.messages) ||
+        !verifierEntete(entree, dateVente, magasin, canaux.messages)) {
         return 1;
     }
     // The whole day first, as its report writes it, into a file of the program's own that
