@@ -4,7 +4,8 @@
 #   cas.py [--wine] PROGRAM CASE-FILE     (the format is described in tests/cas/LISEZMOI.md)
 # With --wine, PROGRAM is a Windows build run under Wine: the console and the files it
 # writes are expected with CR LF line ends, and terminal cases are skipped (status 77).
-import contextlib, csv, datetime, difflib, glob, html, json, os, pty, re, resource, select, shlex, shutil
+import contextlib, csv, datetime, difflib, glob, html, json, os, pty, re, resource, select, shlex
+import shutil
 import subprocess, sys, tempfile, time, tomllib
 
 TEXTES = {"{invite}": "Veuillez entrer la date des transaction ( JJ-MM-AAAA ) : \n\tDate : ",
@@ -344,7 +345,8 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
                 sys.exit(77)  # under the sanitizers, or Wine, nothing is preloaded
             appel, _, valeur = reste.partition(" ")
             variables.update({"LD_PRELOAD": os.environ["FACTURATION_ECHECS"], (
-                "FACTURATION_ECHEC_" + appel.upper() + ("" if appel in ("retrait", "renommage") else "_N")):
+                "FACTURATION_ECHEC_" + appel.upper() +
+                ("" if appel in ("retrait", "renommage") else "_N")):
                               valeur})
         elif verbe == "environnement":  # VAR=VALUE sets, VAR alone unsets
             variables.update((v.split("=", 1) + [None])[:2] for v in shlex.split(reste))
