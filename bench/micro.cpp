@@ -7,9 +7,9 @@
 #include <streambuf>
 #include <string>
 
-#include "ventes/ventes.hpp"
 #include "report/facture.hpp"
 #include "report/sommaire.hpp"
+#include "ventes/ventes.hpp"
 
 namespace {
 
