@@ -8,6 +8,7 @@
 #include "calcul/centimes.hpp"
 #include "magasin/magasin.hpp"
 #include "report/facture_magasin.hpp"
+#include "util/casse.hpp"
 #include "ventes/ventes.hpp"
 
 struct ModeMagasin {
@@ -34,14 +35,6 @@ struct ModeMagasin {
                (memeMotSansCasse(type, "membre") || memeMotSansCasse(type, "vip"));
     }
     bool selectionDouteuse(char sel) const { return sel == 'S'; }
-
-    static bool memeMotSansCasse(std::string_view mot, std::string_view minuscules) {
-        if (mot.size() != minuscules.size()) return false;
-        for (std::size_t i = 0; i < mot.size(); ++i) {
-            if ((mot[i] | 0x20) != minuscules[i]) return false;  // ASCII letters, either case
-        }
-        return true;
-    }
 
     void entete(std::ostream& sortie, long long noFacture, std::string_view dateFact, int noClient,
                 std::string_view prenom, std::string_view nom) const {

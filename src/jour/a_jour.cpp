@@ -7,6 +7,7 @@
 
 #include "calendrier/calendrier.hpp"
 #include "jour/registre.hpp"
+#include "util/casse.hpp"
 #include "util/fichier_entree.hpp"
 
 namespace fs = std::filesystem;
@@ -15,14 +16,11 @@ namespace {
 
 constexpr std::size_t longueurDate = 10;  // JJ-MM-AAAA
 
+// Whether nom begins with debut and ends with fin, in either case.
 bool sansCasse(std::string_view nom, std::string_view debut, std::string_view fin) {
-    const auto egal = [](std::string_view a, std::string_view b) {
-        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-            return (x | 0x20) == (y | 0x20);  // ASCII letters, either case
-        });
-    };
-    return nom.size() >= debut.size() + fin.size() && egal(nom.substr(0, debut.size()), debut) &&
-           egal(nom.substr(nom.size() - fin.size()), fin);
+    return nom.size() >= debut.size() + fin.size() &&
+           memeMotSansCasse(nom.substr(0, debut.size()), debut) &&
+           memeMotSansCasse(nom.substr(nom.size() - fin.size()), fin);
 }
 
 }  // namespace
