@@ -253,6 +253,40 @@ def verifier_journal(journal):  # each record holds the figures its invoice prin
             for i, (r, f) in enumerate(zip(lignes[1:], factures)) if ecrits(r) != imprimes(f)]
 
 
+def verifier_bilan(bilan):  # every day of its range once, in order; a day invoiced from its
+    # sales file holds the sums of its journal's records (the journal checked against the
+    # invoices above); the total, the sums of the days; the text's return lines, the total's
+    debut, fin = re.search(r"bilan (\S+) au (\S+)\.csv$", bilan).groups()
+    jour, fin = (datetime.datetime.strptime(d, "%d-%m-%Y") for d in (debut, fin))
+    lignes = list(csv.reader(open(bilan, encoding="utf-8-sig", newline=""), delimiter=";"))
+    centimes = lambda champs: [int(c.replace(",", "").replace("-", "")) * (
+        -1 if c.startswith("-") else 1) for c in champs]
+    fautes, somme = [], [0] * 7
+    for r in lignes[1:-1]:
+        date, jour = jour.strftime("%Y-%m-%d"), jour + datetime.timedelta(days=1)
+        fautes += ["%s: %s where %s was due" % (bilan, r[0], date)] if r[0] != date else []
+        somme = [a + b for a, b in zip(somme, centimes(r[1:8]))]
+        journal = os.path.join(os.path.dirname(bilan), "facture %s.csv" % datetime.date(
+            *map(int, date.split("-"))).strftime("%d-%m-%Y"))
+        if "a facturer" in r[8] or "date" in r[8] or not os.path.isfile(journal):
+            continue
+        factures = list(csv.reader(open(journal, encoding="utf-8-sig", newline=""),
+                                   delimiter=";"))[1:]
+        du_journal = [len(factures)] + [sum(c) for c in zip(*[centimes(f[7:13]) for f in factures])]
+        if centimes(r[1:8]) != (du_journal if factures else [0] * 7):
+            fautes.append("%s, %s: %r, its journal %r" % (bilan, date, r[1:8], du_journal))
+    if jour != fin + datetime.timedelta(days=1) or lignes[-1][0] != "total":
+        fautes.append("%s: its days end at %s" % (bilan, lignes[-2][0]))
+    elif centimes(lignes[-1][1:8]) != somme:
+        fautes.append("%s: total %r, its days %r" % (bilan, lignes[-1][1:8], somme))
+    texte = open(bilan[:-4] + ".txt", "rb").read()
+    retour = [m.replace(b".", b",").decode() for m in re.findall(
+        rb"^Ligne (?:101|103|203) .* (-?[\d.]+) \$\r?$", texte, re.M)]
+    if retour != lignes[-1][4:7]:
+        fautes.append("%s: return lines %r, total %r" % (bilan, retour, lignes[-1][4:7]))
+    return fautes
+
+
 def difference(titre, attendu, obtenu):  # a diff of the lines, bytes escaped
     lisible = lambda b: [repr(l)[2:-1] for l in b.splitlines(True)]
     return ["%s differs:\n" % titre + "\n".join(difflib.unified_diff(
@@ -371,6 +405,9 @@ def verifier(programme, chemin, fin_de_ligne, dossier):
     for journal in glob.glob(os.path.join(dossier, "facture *.csv")):  # files, not devices
         vrais = os.path.isfile(journal) and os.path.isfile(journal[:-4] + ".txt")
         fautes += verifier_journal(journal) if vrais else []
+    for bilan in glob.glob(os.path.join(dossier, "bilan *.csv")):  # but figures out of reach
+        lisible = os.path.isfile(bilan[:-4] + ".txt") and b"hors" not in open(bilan, "rb").read()
+        fautes += verifier_bilan(bilan) if lisible else []
     fautes += ["%s left behind" % n for n in os.listdir(dossier)  # but a running process's
                if re.fullmatch(r"\.facturation-temp-(?!1-)\d+-\d+", n)
                and os.path.isfile(os.path.join(dossier, n))]

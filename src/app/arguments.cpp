@@ -1,5 +1,9 @@
 #include "app/arguments.hpp"
 
+#include <optional>
+
+#include "calendrier/calendrier.hpp"
+
 namespace {
 
 // The options that decide what the run does, each spelling with its action.
@@ -15,6 +19,9 @@ constexpr OptionAction optionsAction[] = {{"-h", Action::Aide},
 
 const std::string optionMagasin = "--magasin";
 const std::string optionFacture = "--facture";
+const std::string optionBilan = "--bilan";
+const std::string formesBilan =
+    "--bilan demande un mois MM-AAAA, une annee AAAA ou deux jours JJ-MM-AAAA";
 
 // The word an option takes: after its "=", or the next one (i moves past it).
 bool valeurOption(const std::string& option, const std::string& mot, int argc,
@@ -40,6 +47,45 @@ bool lireNumero(const std::string& texte, long long& numero) {
         if (c < '0' || c > '9') return false;
         numero = numero * 10 + (c - '0');
     }
+    return true;
+}
+
+// The range a report's words name: a month MM-AAAA, a year AAAA, or the days premier and
+// second (JJ-MM-AAAA, second empty otherwise); false, with erreur, when they name none.
+bool lireBilan(const std::string& premier, const std::string& second, Arguments& arguments,
+               std::string& erreur) {
+    const bool mois = premier.size() == 7;    // MM-AAAA
+    const bool annee = premier.size() == 4;   // AAAA
+    const bool jours = premier.size() == 10;  // JJ-MM-AAAA
+    if ((mois || annee) && second.empty()) {
+        const std::string debut = (annee ? "01-01-" : "01-") + premier;
+        const std::optional<Jour> jour = jourDe(debut);
+        if (!jour) {
+            erreur = formesBilan;
+            return false;
+        }
+        const Jour dernier = annee ? jourDe(*jour / 10000, 12, 31)
+                                   : dernierDuMois(*jour / 10000, *jour / 100 % 100);
+        arguments.debutBilan = debut;
+        arguments.finBilan = dateDe(dernier);
+        return true;
+    }
+    if (!jours || second.empty()) {
+        erreur = formesBilan;
+        return false;
+    }
+    for (const std::string* date : {&premier, &second}) {
+        if (!jourDe(*date)) {
+            erreur = "--bilan : " + *date + " n'est pas un jour du calendrier";
+            return false;
+        }
+    }
+    if (*jourDe(second) < *jourDe(premier)) {
+        erreur = "--bilan : la periode finit le " + second + ", avant de commencer le " + premier;
+        return false;
+    }
+    arguments.debutBilan = premier;
+    arguments.finBilan = second;
     return true;
 }
 
@@ -84,12 +130,30 @@ Arguments lireArguments(int argc, const char* const argv[]) {
                 arguments.action = Action::Erreur;
                 arguments.erreur = "--facture demande le numero N d'une facture, comme 3";
             }
+        } else if (estOption(mot, optionBilan)) {
+            std::string premier;
+            std::string second;
+            valeurOption(optionBilan, mot, argc, argv, i, premier);
+            // A range's first day: its last one is the next word.
+            if (premier.size() == 10 && i + 1 < argc && argv[i + 1][0] != '-') second = argv[++i];
+            std::string erreur;
+            arguments.bilan = true;
+            if (!lireBilan(premier, second, arguments, erreur) &&
+                arguments.action == Action::Dialogue) {
+                arguments.action = Action::Erreur;
+                arguments.erreur = erreur;
+            }
         } else if (arguments.action == Action::Dialogue) {
             arguments.action = actionDe(mot);
             if (arguments.action == Action::Erreur) arguments.erreur = "option inconnue : " + mot;
         }
     }
-    if (arguments.action == Action::Dialogue && arguments.noFacture >= 0) {
+    if (arguments.action == Action::Dialogue && arguments.bilan) {
+        const bool seul = arguments.dates.empty() && !arguments.aJour && arguments.noFacture < 0 &&
+                          !arguments.pdf;
+        arguments.action = seul ? Action::Bilan : Action::Erreur;
+        arguments.erreur = "--bilan ne va pas avec des DATE, --a-jour, --facture ni --pdf";
+    } else if (arguments.action == Action::Dialogue && arguments.noFacture >= 0) {
         const bool seule = arguments.dates.size() == 1 && !arguments.csv && !arguments.aJour;
         arguments.action = seule ? Action::Facture : Action::Erreur;
         arguments.erreur = "--facture N prend une DATE, sans --csv ni --a-jour";

@@ -33,7 +33,7 @@ template <class Mode>
 bool facturerClient(Lecteur& entree, std::ostream& sortie,
                     JournalDiffere<typename Mode::FactureJour>& journal, const Client& client,
                     const std::string& dateFact, const Mode& mode, typename Mode::Totaux& totaux,
-                    Arret& arret, Avertissements& avertissements) {
+                    Arret& arret, Avertissements& avertissements, FiguresFactures* figures) {
     const std::string_view type = texte(entree, client.type);
     const CategorieClient categorie = categorieClient(type);
     if (mode.categorieDouteuse(type)) {
@@ -64,6 +64,7 @@ bool facturerClient(Lecteur& entree, std::ostream& sortie,
         ajouterAuJournal(journal, {totaux.nbFactures, client.noClient, categorie, facture, 0, 0});
     }
     ajouterFacture(totaux, facture, categorie);
+    if (figures != nullptr) ajouterFacture(*figures, facture);
     return true;
 }
 
@@ -100,13 +101,14 @@ void marquer(FileReperes* const reperes, std::ostream::pos_type position, std::s
 }
 
 template <class Mode>
-long long facturerClients(Lecteur& lecteur, std::ostream& sortie, std::ostream* flux,
-                          FileReperes* reperes, const Canaux& alertes,
+long long facturerClients(Lecteur& lecteur, const SortiesJour& sorties, const Canaux& alertes,
                           const std::string& fichierVente, const std::string& dateFact,
                           const Mode& mode, Client& client, Lecture& lecture, std::size_t lot,
                           Avertissements& avertissements) {
+    std::ostream& sortie = sorties.factures;
+    FileReperes* const reperes = sorties.reperes;
     JournalDiffere<typename Mode::FactureJour> journal;
-    ouvrirJournal(journal, flux, dateFact, lot);
+    ouvrirJournal(journal, sorties.journal, dateFact, lot);
     typename Mode::Totaux totaux;
     Arret arret;
     while (lecture == Lecture::Lu) {
@@ -119,7 +121,7 @@ long long facturerClients(Lecteur& lecteur, std::ostream& sortie, std::ostream* 
                                  texte(lecteur, client.nom)));
         }
         if (!facturerClient(lecteur, sortie, journal, client, dateFact, mode, totaux, arret,
-                            avertissements)) {
+                            avertissements, sorties.figures)) {
             sortie.seekp(debutFacture);
             if (reperes != nullptr) {
                 reperes->retirerDepuis(
@@ -165,8 +167,6 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
                              const std::string& fichierVente, std::string& dateFact,
                              const Bareme& bareme, std::size_t fenetre, std::size_t lot) {
     const Canaux& alertes = sorties.canaux;
-    std::ostream& sortie = sorties.factures;
-    std::ostream* const journal = sorties.journal;
     Lecteur lecteur = ouvrirLecteur(*entree.rdbuf(), fenetre);
     const bool enteteLu = lireEntete(lecteur, dateFact);
     alertes.console << "La date dans le fichier est : " + montrer(dateFact, alertes.c1Console)
@@ -187,11 +187,11 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
     // period; the program's own otherwise.
     const long long nbFactures =
         bareme.periode != nullptr
-            ? facturerClients(lecteur, sortie, journal, sorties.reperes, alertes, fichierVente,
-                              dateFact, ModeMagasin(bareme.magasin, *bareme.periode), client,
-                              lecture, lot, avertissements)
-            : facturerClients(lecteur, sortie, journal, sorties.reperes, alertes, fichierVente,
-                              dateFact, ModeProgramme{}, client, lecture, lot, avertissements);
+            ? facturerClients(lecteur, sorties, alertes, fichierVente, dateFact,
+                              ModeMagasin(bareme.magasin, *bareme.periode), client, lecture, lot,
+                              avertissements)
+            : facturerClients(lecteur, sorties, alertes, fichierVente, dateFact, ModeProgramme{},
+                              client, lecture, lot, avertissements);
     if (lecteur.erreur) {
         alertes.messages << ligneIllisible(fichierVente, lecteur.erreur.message()) << std::flush;
     } else if (nbFactures == 0) {

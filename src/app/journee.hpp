@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "app/journal_differe.hpp"
+#include "calcul/somme.hpp"
 #include "magasin/magasin.hpp"
 #include "report/reperes.hpp"
 #include "ventes/lecteur.hpp"
@@ -34,13 +35,15 @@ struct Canaux {
 };
 
 // Where a day's invoices go: the invoice file, which must be able to go back to a position it
-// told, and the journal (null: none); the report's streams; and where the marks of the
-// invoices and the summary go, for a PDF drawn from the text (null: none).
+// told, and the journal (null: none); the report's streams; where the marks of the invoices
+// and the summary go, for a PDF drawn from the text (null: none); and where each invoice's
+// figures are added as printed, for a period's report (null: nowhere).
 struct SortiesJour {
     std::ostream& factures;
     std::ostream* journal;
     const Canaux& canaux;
     FileReperes* reperes = nullptr;
+    FiguresFactures* figures = nullptr;
 };
 
 // What a day gave: whether the sales file was read to its clean end, its invoices, and why a

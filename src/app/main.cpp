@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/arguments.hpp"
+#include "app/bilan.hpp"
 #include "app/rapport.hpp"
 #include "app/reimpression.hpp"
 #include "jour/a_jour.hpp"
@@ -146,6 +147,12 @@ int main(int argc, char* argv[]) {
     if (!erreur.empty()) {
         erreurs << erreur + "\n";
         return 2;
+    }
+    if (arguments.action == Action::Bilan) {
+        std::ostream silence(nullptr);
+        return verifierSortie(faireBilan(arguments.debutBilan, arguments.finBilan, arguments.csv,
+                                         magasin, arguments.muet ? silence : std::cout, erreurs),
+                              erreurs);
     }
     if (arguments.action == Action::Facture) {
         std::ostream silence(nullptr);

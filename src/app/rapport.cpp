@@ -36,17 +36,21 @@ bool trouverPeriode(const Magasin& magasin, const std::string& dateVente,
     return false;
 }
 
-bool verifierEntete(std::ifstream& entree, const std::string& dateVente, const Magasin& magasin,
-                    std::ostream& messages) {
-    if (magasin.taxes.empty()) return true;  // the program's own: the head is shown as ever
-    constexpr int motsEntete = 6;            // the date is the sixth
-    std::string mot;
+bool dateEntete(std::istream& entree, std::string& date) {
+    constexpr int motsEntete = 6;  // the date is the sixth
     int lus = 0;
-    for (; lus < motsEntete && entree >> mot; ++lus) {
+    for (; lus < motsEntete && entree >> date; ++lus) {
     }
     entree.clear();
     entree.seekg(0);
-    if (lus < motsEntete || mot == dateVente) return true;
+    return lus == motsEntete;
+}
+
+bool verifierEntete(std::ifstream& entree, const std::string& dateVente, const Magasin& magasin,
+                    std::ostream& messages) {
+    if (magasin.taxes.empty()) return true;  // the program's own: the head is shown as ever
+    std::string mot;
+    if (!dateEntete(entree, mot) || mot == dateVente) return true;
     entree.close();
     messages << montrer(leFichier(nomVentes(dateVente)) + " est la journee du " + mot +
                             ", pas du " + dateVente + " : il n'est pas facture",

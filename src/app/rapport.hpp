@@ -22,6 +22,10 @@ bool trouverPeriode(const Magasin& magasin, const std::string& dateVente,
 bool ouvrirVentes(std::ifstream& entree, const std::string& dateVente, IdentiteFichier& ventes,
                   std::ostream& messages);
 
+// The date word of the head of the sales file open on entree, the sixth; false when the head
+// holds fewer words. entree is then back at its start, as it was opened.
+bool dateEntete(std::istream& entree, std::string& date);
+
 // With the store's settings, a sales file open on entree whose head gives another day than
 // dateVente (a file copied under another day's name) is refused, with its message: its taxes
 // would be the typed day's and its invoices the other's, and the file closed; otherwise it is

@@ -16,6 +16,13 @@ std::optional<Jour> jourDe(const std::string& date);
 // JJ-MM-AAAA day of the calendar; as it stands otherwise.
 std::string dateIso(const std::string& date);
 
+// The date of a day, written JJ-MM-AAAA.
+std::string dateDe(Jour jour);
+
+// The day after jour, and the last day of a month (1 to 12) of a year.
+Jour lendemain(Jour jour);
+Jour dernierDuMois(long annee, long mois);
+
 // The day of a year, month and day, as the settings' dates give them.
 constexpr Jour jourDe(long annee, long mois, long jour) {
     return annee * 10000 + mois * 100 + jour;
