@@ -2,12 +2,15 @@
 // (its usual fast path and its general one) against the line the stream's manipulators write.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <iomanip>
+#include <limits>
 #include <random>
 #include <sstream>
 #include <vector>
 
+#include "calcul/somme.hpp"
 #include "report/champs.hpp"
 #include "report/facture.hpp"
 
@@ -41,6 +44,45 @@ TEST(Champs, montantsCommeLeFluxLesEcrirait) {
                 << valeur << "$\n";
         ASSERT_EQ(ligne.str(), attendu.str()) << valeur;
     }
+}
+
+// A period's report adds each amount as the printer writes it: the cents it adds print as the
+// float does, ties to the even cent included; what prints as no number, or is beyond any
+// count, makes the sum out of reach for good, never a made-up figure.
+TEST(Champs, sommesDesMontantsImprimes) {
+    std::mt19937 hasard(2013);
+    std::uniform_int_distribution<std::uint32_t> bits;
+    std::uniform_int_distribution<int> centimes(-16000000, 16000000);
+    std::vector<char> memoire;
+    for (int i = 0; i < 200000; ++i) {
+        float valeur = static_cast<float>(centimes(hasard)) / 8.0f;
+        if (i % 2 == 0) {
+            const std::uint32_t motif = bits(hasard);
+            std::memcpy(&valeur, &motif, sizeof valeur);
+        }
+        Somme somme;
+        ajouterImprime(somme, valeur);
+        if (!std::isfinite(valeur) || std::fabs(valeur) >= 1e34f) {
+            ASSERT_TRUE(somme.horsLimite) << valeur;
+            continue;
+        }
+        ASSERT_FALSE(somme.horsLimite) << valeur;
+        Bloc imprime = commencerBloc(memoire, 2 * tailleNombre);
+        ajouterMontant(imprime, valeur, 0);
+        const std::string attendu(imprime.debut, imprime.fin);
+        Bloc ajoute = commencerBloc(memoire, 2 * tailleNombre);
+        ajouterMontant(ajoute, somme.centimes, 0);
+        ASSERT_EQ(attendu == "-0.00" ? "0.00" : attendu, std::string(ajoute.debut, ajoute.fin));
+    }
+    Somme somme;
+    for (int i = 0; i < 3; ++i) ajouterImprime(somme, 0.015f);  // each prints 0.01
+    EXPECT_TRUE(somme.centimes == 3);
+    ajouterImprime(somme, std::numeric_limits<float>::infinity());
+    ajouterImprime(somme, 1.0f);
+    EXPECT_TRUE(somme.horsLimite);
+    Somme grande;
+    for (int i = 0; i < 2; ++i) ajouter(grande, Centimes{6} * static_cast<Centimes>(1e35));
+    EXPECT_TRUE(grande.horsLimite);  // each within reach, their sum not
 }
 
 // A block checks its room in every build: a byte too many stops the program, whichever

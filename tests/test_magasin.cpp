@@ -245,6 +245,19 @@ TEST(Magasin, joursDuCalendrier) {
           "01-01-20130", "+1-01-2013", "01-0a-2013"}) {
         EXPECT_FALSE(jourDe(date)) << date;
     }
+    // Day after day across two centuries' turns, one leap and one not: every day's date reads
+    // back as that day, and each year has its count of days.
+    Jour jour = jourDe(1899, 12, 31);
+    for (const auto& [annee, jours] : {std::pair{1900L, 365}, {1901L, 365}, {2000L, 366}}) {
+        if (annee == 2000) jour = jourDe(1999, 12, 31);
+        for (int n = 0; n < jours; ++n) {
+            jour = lendemain(jour);
+            ASSERT_EQ(jourDe(dateDe(jour)), jour) << dateDe(jour);
+        }
+        EXPECT_EQ(jour, jourDe(annee, 12, 31));
+    }
+    EXPECT_EQ(dateDe(jourDe(1, 2, 3)), "03-02-0001");
+    EXPECT_EQ(dernierDuMois(2100, 2), jourDe(2100, 2, 28));
 }
 
 // Every rounding is half away from zero, never to even; sums of the largest lines do not wrap.
