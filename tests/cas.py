@@ -228,7 +228,8 @@ def nom_magasin(dossier):  # the store's name: its settings', as the invoices wr
 
 
 def imprime(facture, libelle):  # the figure an invoice prints after its label (and rate)
-    m = re.search(rb"(?<![-\w])" + libelle + rb"(?: \([\d,]+ %\))? : +(-?[\d.]+)", facture)
+    m = re.search(rb"(?<![-\w])" + libelle + rb"(?: \([\d,]+ %\))? : +(-?(?:[\d.]+|inf|nan))",
+                  facture)
     return m.group(1).decode() if m else "0.00"  # no savings line: nothing saved
 
 
@@ -259,6 +260,9 @@ def verifier_bilan(bilan):  # every day of its range once, in order; a day invoi
     debut, fin = re.search(r"bilan (\S+) au (\S+)\.csv$", bilan).groups()
     jour, fin = (datetime.datetime.strptime(d, "%d-%m-%Y") for d in (debut, fin))
     lignes = list(csv.reader(open(bilan, encoding="utf-8-sig", newline=""), delimiter=";"))
+    if lignes[:1] != [["date", "factures", "avant rabais", "rabais", "sous-total", "tps", "tvq",
+                       "total", "etat"]]:
+        return []  # an earlier file a case keeps, not a report
     centimes = lambda champs: [int(c.replace(",", "").replace("-", "")) * (
         -1 if c.startswith("-") else 1) for c in champs]
     fautes, somme = [], [0] * 7
