@@ -36,7 +36,7 @@ std::string sansDeuxPoints(const std::string& libelle) {
 
 std::string texteTaxes(const Magasin& magasin, const PeriodeTaxes* periode) {
     if (magasin.taxes.empty()) return taxesProgramme;
-    if (periode == nullptr) return "aucune : avant la premiere periode des reglages";
+    if (periode == nullptr) return "aucune des reglages, avant leur premiere periode";
     return sansDeuxPoints(periode->libelleTps) + ", " + sansDeuxPoints(periode->libelleTvq);
 }
 
