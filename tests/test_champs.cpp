@@ -80,9 +80,14 @@ TEST(Champs, sommesDesMontantsImprimes) {
     ajouterImprime(somme, std::numeric_limits<float>::infinity());
     ajouterImprime(somme, 1.0f);
     EXPECT_TRUE(somme.horsLimite);
-    Somme grande;
-    for (int i = 0; i < 2; ++i) ajouter(grande, Centimes{6} * static_cast<Centimes>(1e35));
-    EXPECT_TRUE(grande.horsLimite);  // each within reach, their sum not
+    for (const Centimes signe : {1, -1}) {
+        Somme grande;
+        for (int i = 0; i < 2; ++i) ajouter(grande, signe * 6 * static_cast<Centimes>(1e35));
+        EXPECT_TRUE(grande.horsLimite);  // each within reach, their sum not
+        Somme seule;
+        ajouter(seule, signe * 2 * static_cast<Centimes>(1e36));
+        EXPECT_TRUE(seule.horsLimite && seule.centimes == 0);
+    }
 }
 
 // A block checks its room in every build: a byte too many stops the program, whichever

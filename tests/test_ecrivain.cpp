@@ -2,7 +2,8 @@
 // over: the file holds the bytes in their order, whichever way they came; an invoice taken
 // back goes, from the buffers or from the file, and never reaches the reader of what is
 // there for good, even after a failed write; onto a full device, closing says that a write
-// failed. The prefixed stream of standard error writes each line at once.
+// failed. The prefixed stream of standard error writes each line at once. The sink that keeps
+// nothing counts what it is given, and an invoice taken back goes back in its count.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -17,6 +18,7 @@
 
 #include "util/ecrivain.hpp"
 #include "util/ecrivain_facture.hpp"
+#include "util/evier.hpp"
 #include "util/prefixe.hpp"
 
 namespace {
@@ -174,4 +176,26 @@ TEST(Prefixe, uneEcritureParLigne) {
         EXPECT_EQ(cible.ecritures, 2);
     }
     EXPECT_EQ(cible.str(), "facturation: ligne 1\nfacturation: ligne 2\nfacturation: fin");
+}
+
+using traits = std::char_traits<char>;
+
+TEST(Evier, compteEtReprend) {
+    Evier messages(true);
+    std::ostream flux(&messages);
+    flux << "une ligne\n" << 'x' << '\n' << std::flush;
+    EXPECT_EQ(messages.lignes(), 2u);
+    EXPECT_EQ(flux.tellp(), std::streampos(12));
+    flux.seekp(4);  // an invoice taken back
+    EXPECT_EQ(flux.tellp(), std::streampos(4));
+    flux.seekp(13);  // beyond what was given: refused
+    EXPECT_TRUE(flux.fail());
+    Evier texte;
+    std::ostream facture(&texte);
+    facture << "a\nb\n";
+    EXPECT_EQ(texte.lignes(), 0u);  // a text that is only dropped is not looked at
+    struct EvierOuvert : Evier {
+        using Evier::overflow;
+    } vide;
+    EXPECT_FALSE(traits::eq_int_type(vide.overflow(traits::eof()), traits::eof()));
 }

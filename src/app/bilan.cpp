@@ -1,6 +1,6 @@
 #include "app/bilan.hpp"
 
-#include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -30,8 +30,7 @@ struct Tranche {
 
 // The label of a footer ("tps (5 %) :") without its colon.
 std::string sansDeuxPoints(const std::string& libelle) {
-    const std::size_t fin = libelle.rfind(" :");
-    return fin == std::string::npos ? libelle : libelle.substr(0, fin);
+    return libelle.substr(0, libelle.rfind(" :"));
 }
 
 std::string texteTaxes(const Magasin& magasin, const PeriodeTaxes* periode) {
@@ -60,12 +59,11 @@ struct Journee {
     std::string raison;  // why a day with a sales file cannot be invoiced at all, if so
 };
 
-// A sales file that does not open: absent (or a folder), empty, or one that cannot be read.
+// A sales file that does not open: absent (or a folder, as invoicing takes it), empty, or one
+// that cannot be read.
 void classerIllisible(const std::string& fichierVente, const IdentiteFichier& ventes,
                       EtatJour& etat) {
-    std::error_code code;
-    if (!std::filesystem::exists(fichierVente, code) ||
-        std::filesystem::is_directory(fichierVente, code)) {
+    if (natureFichier(fichierVente) != Nature::Ordinaire) {
         etat.absent = true;
     } else if (ventes.taille == 0) {
         etat.vide = true;
@@ -107,8 +105,8 @@ Journee examinerJour(const std::string& date, const Magasin& magasin, const Peri
     const ResultatJour lu =
         facturerJournee(entree, {factures, nullptr, canaux, nullptr, &journee.figures},
                         nomVentes(date), dateFact, {magasin, periode});
-    etat.avertissements = static_cast<long long>(avis.lignes());
-    if (!lu.lu && etat.avertissements == 0) etat.avertissements = 1;
+    // A reading that stopped always says why; a day not read whole is damaged all the same.
+    etat.avertissements = std::max(static_cast<long long>(avis.lignes()), static_cast<long long>(!lu.lu));
     etat.aFacturer = !estFait(registre, date, ventes, Formats{});
     return journee;
 }

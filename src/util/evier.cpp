@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+// One byte, as a write of one: end of file (a flush) gives nothing, and succeeds.
 Evier::int_type Evier::overflow(int_type c) {
     if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    ++taille_;
-    if (compterLignes_ && traits_type::to_char_type(c) == '\n') ++lignes_;
+    const char octet = traits_type::to_char_type(c);
+    xsputn(&octet, 1);
     return c;
 }
 
