@@ -51,26 +51,25 @@ bool lireNumero(const std::string& texte, long long& numero) {
 }
 
 // The range a report's words name: a month MM-AAAA, a year AAAA, or the days premier and
-// second (JJ-MM-AAAA, second empty otherwise); false, with erreur, when they name none.
+// second (JJ-MM-AAAA; second empty otherwise); false, with erreur, when they name none.
 bool lireBilan(const std::string& premier, const std::string& second, Arguments& arguments,
                std::string& erreur) {
-    const bool mois = premier.size() == 7;    // MM-AAAA
-    const bool annee = premier.size() == 4;   // AAAA
-    const bool jours = premier.size() == 10;  // JJ-MM-AAAA
-    if ((mois || annee) && second.empty()) {
-        const std::string debut = (annee ? "01-01-" : "01-") + premier;
-        const std::optional<Jour> jour = jourDe(debut);
-        if (!jour) {
+    constexpr std::size_t tailleJour = 10;  // JJ-MM-AAAA
+    constexpr std::size_t tailleAnnee = 4;  // AAAA
+    if (premier.size() != tailleJour) {
+        const bool annee = premier.size() == tailleAnnee;
+        const std::optional<Jour> jour = jourDe((annee ? "01-01-" : "01-") + premier);
+        if (!jour || !second.empty()) {
             erreur = formesBilan;
             return false;
         }
-        const Jour dernier = annee ? jourDe(*jour / 10000, 12, 31)
-                                   : dernierDuMois(*jour / 10000, *jour / 100 % 100);
-        arguments.debutBilan = debut;
-        arguments.finBilan = dateDe(dernier);
+        arguments.debutBilan = dateDe(*jour);
+        const long an = *jour / 10000;  // AAAAMMJJ
+        arguments.finBilan =
+            dateDe(annee ? jourDe(an, 12, 31) : dernierDuMois(an, *jour / 100 % 100));
         return true;
     }
-    if (!jours || second.empty()) {
+    if (second.empty()) {
         erreur = formesBilan;
         return false;
     }
