@@ -76,12 +76,12 @@ TEST(Pdf, planEnChaine) {
     std::string texte;
     FileReperes reperes;
     for (int n = 0; n < 3; ++n) {
-        reperes.ajouter({texte.size(), 2, true, titreFacture(n, 100 + n, "A", "(B)")});
+        reperes.ajouter(repereFacture(texte.size(), 2, n, 100 + n, "A", "(B)"));
         texte += "Magasin   No : " + std::to_string(n) + "\n\n\n\n\nClient : 100   A (B)\n";
         for (int i = 0; i < 60 * (n == 1 ? 1 : 0); ++i) texte += "ligne\n";
         texte += "\f";
     }
-    reperes.ajouter({texte.size(), 0, false, titreDuSommaire("01-01-2000")});
+    reperes.ajouter(repereSommaire(texte.size(), "01-01-2000"));
     texte += "   Sommaire des factures du 01-01-2000\n";
     const std::string sortie = pdf(texte, texte.size(), nullptr, &reperes);
     const std::regex motif(

@@ -93,11 +93,9 @@ const std::string suiteIgnoree = "la suite est ignoree";
 
 // Invoices the client read and those after it, as long as they can be read whole, then
 // writes the summary of the invoices written. Returns the count of invoices.
-// Marks where the text's next invoice, or the summary, begins.
-void marquer(FileReperes* const reperes, std::ostream::pos_type position, std::size_t lignesEntete,
-             std::string titre) {
-    reperes->ajouter({static_cast<std::uint64_t>(static_cast<std::streamoff>(position)),
-                      lignesEntete, lignesEntete > 0, std::move(titre)});
+// Where the text's next invoice, or the summary, begins.
+std::uint64_t positionDe(std::ostream::pos_type position) {
+    return static_cast<std::uint64_t>(static_cast<std::streamoff>(position));
 }
 
 template <class Mode>
@@ -116,16 +114,15 @@ long long facturerClients(Lecteur& lecteur, const SortiesJour& sorties, const Ca
         // with a wrong total could be handed to the client.
         const std::ostream::pos_type debutFacture = sortie.tellp();
         if (reperes != nullptr) {
-            marquer(reperes, debutFacture, mode.lignesEntete(),
-                    titreFacture(totaux.nbFactures, client.noClient, texte(lecteur, client.prenom),
-                                 texte(lecteur, client.nom)));
+            reperes->ajouter(repereFacture(
+                positionDe(debutFacture), mode.lignesEntete(), totaux.nbFactures, client.noClient,
+                texte(lecteur, client.prenom), texte(lecteur, client.nom)));
         }
         if (!facturerClient(lecteur, sortie, journal, client, dateFact, mode, totaux, arret,
                             avertissements, sorties.figures)) {
             sortie.seekp(debutFacture);
             if (reperes != nullptr) {
-                reperes->retirerDepuis(
-                    static_cast<std::uint64_t>(static_cast<std::streamoff>(debutFacture)));
+                reperes->retirerDepuis(positionDe(debutFacture));
             }
             lecture = Lecture::Illisible;
             signalerArret(alertes, lecteur, fichierVente, arret.ligne,
@@ -146,7 +143,8 @@ long long facturerClients(Lecteur& lecteur, const SortiesJour& sorties, const Ca
     }
     terminerJournal(journal);
     if (totaux.nbFactures > 0) {
-        if (reperes != nullptr) marquer(reperes, sortie.tellp(), 0, titreDuSommaire(dateFact));
+        if (reperes != nullptr)
+            reperes->ajouter(repereSommaire(positionDe(sortie.tellp()), dateFact));
         mode.sommaire(sortie, dateFact, totaux);
     }
     return totaux.nbFactures;

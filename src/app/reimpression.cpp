@@ -54,7 +54,9 @@ bool copierTexte(std::ifstream& jour, const Etendue& etendue, Ecrivain& sortie) 
 bool dessinerPdf(std::ifstream& jour, const Etendue& etendue, Ecrivain& sortie,
                  long long noFacture, const std::string& dateFact) {
     FileReperes repere;
-    repere.ajouter({0, etendue.repere.lignesEntete, true, etendue.repere.titre});
+    Repere seul = etendue.repere;
+    seul.position = 0;
+    repere.ajouter(std::move(seul));
     std::ostream flux(&sortie);
     ecrireFacturesPdf(flux, *jour.rdbuf(), etendue.fin - etendue.debut,
                       "Facture " + std::to_string(noFacture) + " du " + dateFact, &repere);

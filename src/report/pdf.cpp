@@ -208,6 +208,20 @@ bool contientSpecial(std::string_view texte) {
     return contientSpecial(mot);
 }
 
+// Whether every byte of texte is below 128: eight bytes at a time, then the rest.
+bool ascii(std::string_view texte) {
+    constexpr std::uint64_t hauts = 0x8080808080808080;
+    std::size_t i = 0;
+    for (std::uint64_t mot = 0; i + sizeof mot <= texte.size(); i += sizeof mot) {
+        std::memcpy(&mot, texte.data() + i, sizeof mot);
+        if ((mot & hauts) != 0) return false;
+    }
+    for (; i < texte.size(); ++i) {
+        if (static_cast<unsigned char>(texte[i]) >= 0x80) return false;
+    }
+    return true;
+}
+
 // Writes texte as a PDF string, parentheses included, from dest, which has room for four
 // bytes per byte of texte and two; returns the end. Most lines need no escape: checked
 // eight bytes at a time, they are copied at once.
@@ -351,11 +365,9 @@ void finirFacture(Document& pdf) {
 // A title in a PDF text string: plain ASCII as it is, anything else in UTF-16, so that every
 // viewer shows the names as the page does.
 void sortirTitre(Document& pdf, std::string_view titre) {
-    for (const char c : titre) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            sortir(pdf, titreUtf16(titre));
-            return;
-        }
+    if (!ascii(titre)) {
+        sortir(pdf, titreUtf16(titre));
+        return;
     }
     char* const debut = place(pdf, 4 * titre.size() + 2);
     pdf.plein += static_cast<std::size_t>(chaineEn(debut, titre) - debut);
@@ -422,7 +434,7 @@ void ouvrirPageEtEntree(Document& pdf) {
     pdf.objets.resize(pdf.objets.size() + 1);
     pdf.entree = numero;
     pdf.page = numero - 1;
-    std::swap(pdf.titre, pdf.repere.titre);
+    titreDe(pdf.repere, pdf.titre);
     if (pdf.premiereEntree == 0) pdf.premiereEntree = numero;
     ++pdf.nbEntrees;
     if (pdf.repere.facture) {

@@ -17,28 +17,42 @@ void FileReperes::retirerDepuis(std::uint64_t position) {
 
 void FileReperes::prendreTout(std::deque<Repere>& dans) {
     const std::lock_guard<std::mutex> garde(verrou_);
+    // Most often the reader has drawn every mark it held: the two queues then trade places.
+    if (dans.empty()) {
+        dans.swap(reperes_);
+        return;
+    }
     std::move(reperes_.begin(), reperes_.end(), std::back_inserter(dans));
     reperes_.clear();
 }
 
-// Made once an invoice: its digits written in place, the string's room taken at once.
-std::string titreFacture(long long noFacture, int noClient, std::string_view prenom,
-                         std::string_view nom) {
+Repere repereFacture(std::uint64_t position, std::size_t lignesEntete, long long noFacture,
+                     int noClient, std::string_view prenom, std::string_view nom) {
+    Repere repere{position, lignesEntete, true, noFacture, noClient, {}};
+    repere.noms.reserve(prenom.size() + 1 + nom.size());
+    repere.noms.append(prenom).append(1, ' ').append(nom);
+    return repere;
+}
+
+Repere repereSommaire(std::uint64_t position, std::string_view dateFact) {
+    return {position, 0, false, 0, 0, std::string(dateFact)};
+}
+
+// Its digits written in place, the string's room reused.
+void titreDe(const Repere& repere, std::string& titre) {
+    if (!repere.facture) {
+        titre.assign("Sommaire du ").append(repere.noms);
+        return;
+    }
     constexpr std::string_view facture = "Facture ";
     constexpr std::string_view client = " - client ";
     constexpr std::size_t chiffres = 20;
-    std::string titre(
-        facture.size() + client.size() + 2 * chiffres + 2 + prenom.size() + nom.size(), ' ');
+    titre.resize(facture.size() + client.size() + 2 * chiffres + 1 + repere.noms.size());
     char* p = std::copy(facture.begin(), facture.end(), titre.data());
-    p = std::to_chars(p, p + chiffres, noFacture).ptr;
+    p = std::to_chars(p, p + chiffres, repere.noFacture).ptr;
     p = std::copy(client.begin(), client.end(), p);
-    p = std::to_chars(p, p + chiffres, noClient).ptr;
-    p = std::copy(prenom.begin(), prenom.end(), p + 1);
-    p = std::copy(nom.begin(), nom.end(), p + 1);
+    p = std::to_chars(p, p + chiffres, repere.noClient).ptr;
+    *p++ = ' ';
+    p = std::copy(repere.noms.begin(), repere.noms.end(), p);
     titre.resize(static_cast<std::size_t>(p - titre.data()));
-    return titre;
-}
-
-std::string titreDuSommaire(std::string_view dateFact) {
-    return std::string("Sommaire du ").append(dateFact);
 }

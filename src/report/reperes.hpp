@@ -7,13 +7,24 @@
 #include <deque>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 struct Repere {
     std::uint64_t position = 0;    // of its first byte in the text
     std::size_t lignesEntete = 0;  // its head's lines, repeated atop each further page
     bool facture = false;          // an invoice, whose pages are numbered; or the summary
-    std::string titre;             // its outline item's
+    // Its outline item's words, made into its title only where it is drawn: an invoice's
+    // number, its client's and the client's names (a blank between); the summary's date.
+    long long noFacture = 0;
+    int noClient = 0;
+    std::string noms;
 };
+
+// The marks of an invoice and of the summary: the names held as they are short, most
+// often within the string's own room.
+Repere repereFacture(std::uint64_t position, std::size_t lignesEntete, long long noFacture,
+                     int noClient, std::string_view prenom, std::string_view nom);
+Repere repereSommaire(std::uint64_t position, std::string_view dateFact);
 
 // The marks of one text, in the order of their positions, handed from the thread that writes
 // the text to the one that draws it. A mark is given before any byte it points at, and
@@ -32,7 +43,6 @@ class FileReperes {
     std::deque<Repere> reperes_;
 };
 
-// The outline's titles: "Facture 3 - client 101 Jeanne Exemple", "Sommaire du 28-02-2012".
-std::string titreFacture(long long noFacture, int noClient, std::string_view prenom,
-                         std::string_view nom);
-std::string titreDuSommaire(std::string_view dateFact);
+// The outline's title of a mark, "Facture 3 - client 101 Jeanne Exemple" or "Sommaire du
+// 28-02-2012", written over titre (whose room is kept from one to the next).
+void titreDe(const Repere& repere, std::string& titre);
