@@ -1,6 +1,5 @@
 #include "app/reimpression.hpp"
 
-#include <deque>
 #include <fstream>
 #include <utility>
 #include <vector>
@@ -24,7 +23,7 @@ struct Etendue {
 };
 
 Etendue trouverFacture(FileReperes& reperes, long long noFacture, std::uint64_t taille) {
-    std::deque<Repere> marques;
+    std::vector<Repere> marques;
     reperes.prendreTout(marques);
     Etendue etendue;
     long long numero = 0;

@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cstring>
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -90,7 +89,8 @@ struct Document {
     std::uint64_t recus = 0;         // the text's bytes read so far
     // The marks taken from reperes, and the text's bytes read when they were: every mark
     // before that position is among them, so that the queue is locked once a read, not a line.
-    std::deque<Repere> marques;
+    std::vector<Repere> marques;
+    std::size_t suivante = 0;  // the first of them not reached yet
     std::uint64_t connus = 0;
     std::uint64_t prochain = 0;  // no mark to look for before it
     bool echec = false;
@@ -450,21 +450,29 @@ void ouvrirPageEtEntree(Document& pdf) {
 // Where the text reaches a mark, the invoice before it ends, and so does its page.
 // A mark taken back after it was taken is followed by the one given in its place: the last
 // of the marks at a position is the one that counts.
-void prendreReperes(Document& pdf) {
-    if (pdf.position < pdf.prochain) return;  // nearly every line
-    if (pdf.position >= pdf.connus &&
-        (pdf.marques.empty() || pdf.marques.back().position <= pdf.position)) {
+void atteindreReperes(Document& pdf) {
+    std::vector<Repere>& marques = pdf.marques;
+    // Those reached among the marks held; then, when none is left ahead and the text has
+    // gone past the bytes read when they were taken, those given since.
+    for (int fois = 0; fois < 2; ++fois) {
+        for (; pdf.suivante < marques.size() && marques[pdf.suivante].position <= pdf.position;
+             ++pdf.suivante) {
+            pdf.repere = std::move(marques[pdf.suivante]);
+            fermerPage(pdf);
+            finirFacture(pdf);
+            pdf.attente = true;
+        }
+        if (fois > 0 || pdf.suivante < marques.size() || pdf.position < pdf.connus) break;
         pdf.connus = pdf.recus;
-        pdf.reperes->prendreTout(pdf.marques);
+        pdf.reperes->prendreTout(marques);
+        pdf.suivante = 0;
     }
-    while (!pdf.marques.empty() && pdf.marques.front().position <= pdf.position) {
-        pdf.repere = std::move(pdf.marques.front());
-        pdf.marques.pop_front();
-        fermerPage(pdf);
-        finirFacture(pdf);
-        pdf.attente = true;
-    }
-    pdf.prochain = pdf.marques.empty() ? pdf.connus : pdf.marques.front().position;
+    pdf.prochain = pdf.suivante == marques.size() ? pdf.connus : marques[pdf.suivante].position;
+}
+
+// Nearly every line is before the next mark, and before the text's end as it was read.
+inline void prendreReperes(Document& pdf) {
+    if (pdf.position >= pdf.prochain) atteindreReperes(pdf);
 }
 
 // A line with text goes after the blank lines before it, or opens a new page when it no

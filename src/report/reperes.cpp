@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <iterator>
 #include <utility>
 
 void FileReperes::ajouter(Repere repere) {
@@ -15,15 +14,10 @@ void FileReperes::retirerDepuis(std::uint64_t position) {
     while (!reperes_.empty() && reperes_.back().position >= position) reperes_.pop_back();
 }
 
-void FileReperes::prendreTout(std::deque<Repere>& dans) {
+void FileReperes::prendreTout(std::vector<Repere>& dans) {
+    dans.clear();
     const std::lock_guard<std::mutex> garde(verrou_);
-    // Most often the reader has drawn every mark it held: the two queues then trade places.
-    if (dans.empty()) {
-        dans.swap(reperes_);
-        return;
-    }
-    std::move(reperes_.begin(), reperes_.end(), std::back_inserter(dans));
-    reperes_.clear();
+    dans.swap(reperes_);
 }
 
 Repere repereFacture(std::uint64_t position, std::size_t lignesEntete, long long noFacture,

@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct Repere {
     std::uint64_t position = 0;    // of its first byte in the text
@@ -34,13 +34,14 @@ class FileReperes {
     void ajouter(Repere repere);
     void retirerDepuis(std::uint64_t position);
 
-    // Moves every mark given so far to the end of dans. A reader that has been handed the
-    // text's bytes up to some position then holds every mark before it.
-    void prendreTout(std::deque<Repere>& dans);
+    // Hands over every mark given so far in dans, whatever it held: the two trade places,
+    // so that the room of the marks drawn serves again for those to come. A reader that has
+    // been handed the text's bytes up to some position then holds every mark before it.
+    void prendreTout(std::vector<Repere>& dans);
 
   private:
     std::mutex verrou_;
-    std::deque<Repere> reperes_;
+    std::vector<Repere> reperes_;
 };
 
 // The outline's title of a mark, "Facture 3 - client 101 Jeanne Exemple" or "Sommaire du
