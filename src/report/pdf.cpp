@@ -196,16 +196,23 @@ bool contientSpecial(std::uint64_t mot) {
     return ((~(controle & parenthese & barre) | del) & ~mot & hauts) != 0;
 }
 
-// Whether any byte of texte, eight bytes or more, is not Simple; the last word overlaps the
-// one before it rather than leave bytes to look at one by one.
-bool contientSpecial(std::string_view texte) {
+// Copies texte to dest eight bytes at a time while none needs an escape, the last word
+// overlapping the one before it rather than leave bytes to look at one by one; returns how
+// many bytes were copied (all of them, or up to a word holding a byte to escape).
+std::size_t copierSimples(char* dest, std::string_view texte) {
+    constexpr std::size_t taille = sizeof(std::uint64_t);
+    if (texte.size() < taille) return 0;
     std::uint64_t mot = 0;
-    for (std::size_t i = 0; i + sizeof mot < texte.size(); i += sizeof mot) {
-        std::memcpy(&mot, texte.data() + i, sizeof mot);
-        if (contientSpecial(mot)) return true;
+    std::size_t i = 0;
+    for (; i + taille < texte.size(); i += taille) {
+        std::memcpy(&mot, texte.data() + i, taille);
+        if (contientSpecial(mot)) return i;
+        std::memcpy(dest + i, &mot, taille);
     }
-    std::memcpy(&mot, texte.data() + texte.size() - sizeof mot, sizeof mot);
-    return contientSpecial(mot);
+    std::memcpy(&mot, texte.data() + texte.size() - taille, taille);
+    if (contientSpecial(mot)) return i;
+    std::memcpy(dest + texte.size() - taille, &mot, taille);
+    return texte.size();
 }
 
 // Whether every byte of texte is below 128: eight bytes at a time, then the rest.
@@ -223,17 +230,13 @@ bool ascii(std::string_view texte) {
 }
 
 // Writes texte as a PDF string, parentheses included, from dest, which has room for four
-// bytes per byte of texte and two; returns the end. Most lines need no escape: checked
-// eight bytes at a time, they are copied at once.
+// bytes per byte of texte and two; returns the end. Most lines need no escape: they are
+// copied as they are checked, eight bytes at a time, in one pass.
 char* chaineEn(char* dest, std::string_view texte) {
     *dest++ = '(';
-    if (texte.size() >= sizeof(std::uint64_t) && !contientSpecial(texte)) {
-        std::memcpy(dest, texte.data(), texte.size());
-        dest += texte.size();
-        *dest++ = ')';
-        return dest;
-    }
-    for (const char c : texte) {
+    const std::size_t simples = copierSimples(dest, texte);
+    dest += simples;
+    for (const char c : texte.substr(simples)) {
         const auto octet = static_cast<unsigned char>(c);
         if (classes[octet] != Simple) *dest++ = '\\';
         if (classes[octet] == Octal) {
