@@ -71,6 +71,11 @@ const std::string debutPage = "BT\n/F1 " + std::string(taillePolice) + " Tf\n" +
 // that every page of the invoice draws and that is written at the invoice's end; a head is
 // repeated only while it leaves most of the page to the items.
 constexpr int ligneNumero = lignesParPage;  // the line under the page's last
+constexpr int baseNumero = premiereLigne - ligneNumero * interligne;
+// Where the page number's text begins, the same on every page.
+constexpr std::string_view debutNumero = "BT\n";
+const std::string placeNumero =
+    std::to_string(marge) + " " + std::to_string(baseNumero) + " Td\n(page ";
 constexpr std::size_t lignesEnteteMax = lignesParPage / 2;
 constexpr std::string_view nomNombrePages = "/N";
 // What the page count's object draws: the font, its count at the point its page puts it.
@@ -282,14 +287,12 @@ void sortirPoints(Document& pdf, long long centiemes, std::string_view apres) {
 // "page k/" under the page's last line, then the invoice's page count: when the invoice ends
 // on this page, its digits; otherwise the object that holds them, written at its end.
 void sortirNumero(Document& pdf, bool derniere) {
-    constexpr std::string_view debutNumero = "page ";
-    const std::uint64_t base = premiereLigne - ligneNumero * interligne;
+    constexpr std::string_view motPage = "page ";
+    constexpr std::uint64_t base = baseNumero;
     // The font stays from the page's text; its scaling only when a wide line changed it.
-    sortir(pdf, "BT\n");
+    sortir(pdf, debutNumero);
     if (pdf.echelle != echelleNormale) sortir(pdf, echelleNormaleTexte);
-    sortirNombre(pdf, "", marge, " ");
-    sortirNombre(pdf, "", base, " Td\n(");
-    sortirNombre(pdf, debutNumero, static_cast<std::uint64_t>(pdf.pageFacture), "/");
+    sortirNombre(pdf, placeNumero, static_cast<std::uint64_t>(pdf.pageFacture), "/");
     if (derniere) {
         sortirNombre(pdf, "", static_cast<std::uint64_t>(pdf.pageFacture), ") Tj\nET\n");
         return;
@@ -299,7 +302,7 @@ void sortirNumero(Document& pdf, bool derniere) {
         pdf.objetNbPages = static_cast<int>(pdf.objets.size());
         pdf.objets.resize(pdf.objets.size() + 1);
     }
-    const auto colonnes = debutNumero.size() + 1 + longueurNombre(pdf.pageFacture);
+    const auto colonnes = motPage.size() + 1 + longueurNombre(pdf.pageFacture);
     sortir(pdf, "q 1 0 0 1 ");
     sortirPoints(pdf, marge * 100LL + largeurColonne * static_cast<long long>(colonnes), " ");
     sortirNombre(pdf, "", base, " cm ");
