@@ -51,8 +51,9 @@ TEST(Pdf, tailleEtEcritureQuiEchoue) {
     EXPECT_EQ(pdf(texte, texte.size() + 1), "bad");  // a text that gives out early
 }
 
-// Every byte of a line, at every place in an eight-byte word, goes into the page's string as a
-// PDF string requires: ( ) and \ behind a backslash, control bytes and DEL in octal.
+// Every byte of a line, at every place in an eight-byte word and with its line feed at any
+// place after it, goes into the page's string as a PDF string requires: ( ) and \ behind a
+// backslash, control bytes and DEL in octal; the bytes around it as they are.
 TEST(Pdf, chaqueOctetEchappe) {
     for (int octet = 0; octet < 256; ++octet) {
         if (octet == '\n' || octet == '\f' || octet == '\r') continue;
@@ -62,9 +63,14 @@ TEST(Pdf, chaqueOctetEchappe) {
         std::string forme = octet < 32 || octet == 127 ? octal : std::string(1, c);
         if (c == '(' || c == ')' || c == '\\') forme = "\\" + forme;
         for (std::size_t place = 0; place < 16; ++place) {
-            const std::string a(place, 'a'), b(20, 'b'), ligne = a + c + b;
-            EXPECT_NE(pdf(ligne, ligne.size()).find("(" + a + forme + b + ")'"), std::string::npos)
-                << octet << " at " << place;
+            // The line last in the text, or ended by its line feed at any place in a word.
+            for (const std::size_t apres : {20, 0, 5, 7}) {
+                const std::string a(place, 'a'), b(apres, 'b'), ligne = a + c + b;
+                const std::string texte = apres == 20 ? ligne : ligne + "\nsuite\n";
+                EXPECT_NE(pdf(texte, texte.size()).find("(" + a + forme + b + ")'"),
+                          std::string::npos)
+                    << octet << " at " << place << ", " << apres << " after";
+            }
         }
     }
 }
