@@ -1,7 +1,6 @@
 // The PDF printer on thousands of pages, past the size at which its output is handed over:
 // reading never goes past the size it is given nor stops short of it unseen, and a write
-// that fails marks the stream bad with nothing written after it. Read in place from a
-// channel's ring, in runs of a few bytes, it draws what it draws from a stream.
+// that fails marks the stream bad with nothing written after it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,12 +9,10 @@
 #include <regex>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "report/facture.hpp"
 #include "report/pdf.hpp"
-#include "util/canal.hpp"
 
 namespace {
 
@@ -133,40 +130,4 @@ TEST(Pdf, finsDeLigneCrLf) {
     std::string crlf;
     for (const char c : lf) crlf += c == '\n' ? "\r\n" : std::string(1, c);
     EXPECT_EQ(pdf(crlf, crlf.size()), pdf(lf, lf.size()));
-}
-
-// Lines across the ring's end and across several runs, CR LF, form feeds, bytes to escape,
-// marks: the text read in place from a ring of 7 bytes, 3 at a time, gives the PDF the
-// stream gives.
-TEST(Pdf, canalEnPlaceCommeLeFlux) {
-    std::string texte;
-    for (int n = 0; n < 3; ++n) {
-        texte += "Magasin   No : " + std::to_string(n) + "\r\n\n\nClient : 100   A (B)\n" +
-                 std::string(90 + n, 'x') + "\n\\\tfin\f\n";
-    }
-    texte += "Sommaire sans fin de ligne";
-    const auto marques = [&](FileReperes& reperes) {
-        for (std::size_t debut = 0, n = 0; (debut = texte.find("Magasin", debut)) != texte.npos;
-             ++debut, ++n) {
-            reperes.ajouter(repereFacture(debut, 2, static_cast<long long>(n), 100, "A", "(B)"));
-        }
-        reperes.ajouter(repereSommaire(texte.rfind("Sommaire"), "01-01-2000"));
-    };
-    FileReperes direct;
-    marques(direct);
-    const std::string attendu = pdf(texte, texte.size(), nullptr, &direct);
-    CanalTexte canal(7);
-    canal.lire();
-    FileReperes reperes;
-    marques(reperes);
-    std::thread donneur([&] {
-        for (std::size_t i = 0; i < texte.size(); i += 5)
-            canal.donner(texte.data() + i, std::min<std::size_t>(5, texte.size() - i));
-        canal.finir("Factures du 28-02-2012");
-    });
-    std::ostringstream resultat;
-    const std::uint64_t lus = ecrireFacturesPdf(resultat, canal, canal.titre(), &reperes, 3);
-    donneur.join();
-    EXPECT_EQ(lus, texte.size());
-    EXPECT_EQ(resultat.str(), attendu);
 }

@@ -1,5 +1,6 @@
 #include "jour/pdf_simultane.hpp"
 
+#include <limits>
 #include <ostream>
 #include <system_error>
 
@@ -21,7 +22,9 @@ bool PdfSimultane::commencer(const std::string& fichierPdf) {
     try {
         rendu_ = std::thread([this] {
             std::ostream flux(&sortie_);
-            const std::uint64_t lus = ecrireFacturesPdf(flux, canal_, canal_.titre(), &reperes_);
+            const std::uint64_t lus =
+                ecrireFacturesPdf(flux, canal_, std::numeric_limits<std::uint64_t>::max(),
+                                  canal_.titre(), &reperes_);
             complet_ = sortie_.fermer() && !flux.bad() && lus == canal_.donnes();
         });
     } catch (const std::system_error&) {

@@ -542,32 +542,15 @@ const char* finDeLigne(const char* p, const char* fin, bool& simple) {
 }
 
 // Where the first form feed from debut is, before fin; fin when there is none.
-std::size_t prochainSaut(const char* lu, std::size_t debut, std::size_t fin) {
-    const void* const saut = std::memchr(lu + debut, '\f', fin - debut);
-    return saut == nullptr ? fin : static_cast<std::size_t>(static_cast<const char*>(saut) - lu);
-}
-
-// Hands lireLigne every whole line of lu from debut to fin, the text's position of lu's first
-// byte being lus; returns where the line left unfinished begins. The next form feed is
-// looked for once, not in every line: there is one an invoice.
-std::size_t lireLignes(Document& pdf, const char* lu, std::size_t debut, std::size_t fin,
-                       std::uint64_t lus) {
-    std::size_t saut = prochainSaut(lu, debut, fin);
-    for (;;) {
-        const char* const ligne = lu + debut;
-        bool simple = false;
-        const char* const finLigne = finDeLigne(ligne, lu + fin, simple);
-        if (finLigne == nullptr) return debut;
-        if (saut < debut) saut = prochainSaut(lu, debut, fin);
-        const auto longueur = static_cast<std::size_t>(finLigne - ligne);
-        pdf.position = lus + debut;
-        lireLigne(pdf, std::string_view(ligne, longueur), true, saut > debut + longueur, simple);
-        debut += longueur + 1;
-    }
+std::size_t prochainSaut(const std::vector<char>& lu, std::size_t debut, std::size_t fin) {
+    const void* const saut = std::memchr(lu.data() + debut, '\f', fin - debut);
+    return saut == nullptr ? fin
+                           : static_cast<std::size_t>(static_cast<const char*>(saut) - lu.data());
 }
 
 // Hands every line of texte to lireLigne. A line that runs past the bytes read is moved to
-// the front of the buffer, which grows when one line fills it. Returns the bytes read.
+// the front of the buffer, which grows when one line fills it. The next form feed is looked
+// for once, not in every line: there is one an invoice. Returns the bytes read.
 std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t taille,
                         std::size_t tailleLecture) {
     std::vector<char> lu(std::max<std::size_t>(tailleLecture, 1));
@@ -583,7 +566,19 @@ std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t tail
         fin += static_cast<std::size_t>(n);
         reste -= static_cast<std::uint64_t>(n);
         pdf.recus += static_cast<std::uint64_t>(n);
-        debut = lireLignes(pdf, lu.data(), debut, fin, lus);
+        std::size_t saut = prochainSaut(lu, debut, fin);
+        for (;;) {
+            const auto* const ligne = lu.data() + debut;
+            bool simple = false;
+            const auto* const finLigne = finDeLigne(ligne, lu.data() + fin, simple);
+            if (finLigne == nullptr) break;
+            if (saut < debut) saut = prochainSaut(lu, debut, fin);
+            const auto longueur = static_cast<std::size_t>(finLigne - ligne);
+            pdf.position = lus + debut;
+            lireLigne(pdf, std::string_view(ligne, longueur), true, saut > debut + longueur,
+                      simple);
+            debut += longueur + 1;
+        }
         if (debut == 0 && fin == lu.size()) lu.resize(2 * lu.size());
         std::memmove(lu.data(), lu.data() + debut, fin - debut);
         lus += debut;
@@ -595,44 +590,11 @@ std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t tail
     return taille - reste;
 }
 
-// The same from a channel, its bytes read where they stand in its ring, a run of at most
-// morceau bytes at a time so that the giver refills the rest meanwhile; only a line across
-// two runs is copied, into report.
-std::uint64_t lireCanal(Document& pdf, CanalTexte& canal, std::size_t morceau) {
-    std::vector<char> report;
-    std::uint64_t debutReport = 0;  // the text's position of its first byte
-    std::uint64_t lus = 0;          // the bytes before the run's first
-    for (std::string_view run; !(run = canal.regarder(morceau)).empty();
-         canal.liberer(run.size()), lus += run.size()) {
-        pdf.recus += run.size();
-        std::size_t debut = 0;
-        if (!report.empty()) {
-            const void* const finLigne = std::memchr(run.data(), '\n', run.size());
-            debut =
-                finLigne == nullptr
-                    ? run.size()
-                    : static_cast<std::size_t>(static_cast<const char*>(finLigne) - run.data());
-            report.insert(report.end(), run.data(), run.data() + debut);
-            if (finLigne == nullptr) continue;
-            pdf.position = debutReport;
-            lireLigne(pdf, std::string_view(report.data(), report.size()), true);
-            report.clear();
-            ++debut;
-        }
-        debut = lireLignes(pdf, run.data(), debut, run.size(), lus);
-        report.assign(run.data() + debut, run.data() + run.size());
-        debutReport = lus + debut;
-    }
-    pdf.position = debutReport;
-    lireLigne(pdf, std::string_view(report.data(), report.size()), false);
-    return lus;
-}
+}  // namespace
 
-// The document around its pages: what lire draws of the text (returning the bytes read), then
-// the outline, the page tree, the title and the cross-reference table.
-template <class Lire>
-std::uint64_t ecrirePdf(std::ostream& flux, const std::string& titre, FileReperes* reperes,
-                        Lire lire) {
+std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
+                                const std::string& titre, FileReperes* reperes,
+                                std::size_t tailleLecture) {
     Document pdf;
     pdf.sortie = flux.rdbuf();
     pdf.reperes = reperes;
@@ -647,7 +609,7 @@ std::uint64_t ecrirePdf(std::ostream& flux, const std::string& titre, FileRepere
            "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>\n"
            "endobj\n");
 
-    const std::uint64_t lus = lire(pdf);
+    const std::uint64_t lus = lireTexte(pdf, texte, taille, tailleLecture);
     fermerPage(pdf);
     finirFacture(pdf);
 
@@ -688,19 +650,4 @@ std::uint64_t ecrirePdf(std::ostream& flux, const std::string& titre, FileRepere
     vider(pdf);
     if (pdf.echec) flux.setstate(std::ios_base::badbit);
     return lus;
-}
-
-}  // namespace
-
-std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
-                                const std::string& titre, FileReperes* reperes,
-                                std::size_t tailleLecture) {
-    return ecrirePdf(flux, titre, reperes,
-                     [&](Document& pdf) { return lireTexte(pdf, texte, taille, tailleLecture); });
-}
-
-std::uint64_t ecrireFacturesPdf(std::ostream& flux, CanalTexte& texte, const std::string& titre,
-                                FileReperes* reperes, std::size_t morceau) {
-    return ecrirePdf(flux, titre, reperes,
-                     [&](Document& pdf) { return lireCanal(pdf, texte, morceau); });
 }

@@ -12,7 +12,6 @@
 #include <string_view>
 
 #include "report/reperes.hpp"
-#include "util/canal.hpp"
 
 // Lines of text on one page.
 constexpr int lignesParPage = 54;
@@ -28,9 +27,3 @@ constexpr int lignesParPage = 54;
 std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::uint64_t taille,
                                 const std::string& titre, FileReperes* reperes,
                                 std::size_t tailleLecture = 1 << 18);
-
-// The same from the text as a channel gives it, to its end: its bytes read where they stand
-// in the channel's ring, morceau at most at a time (tests shrink it), so that only a line
-// across two runs is copied.
-std::uint64_t ecrireFacturesPdf(std::ostream& flux, CanalTexte& texte, const std::string& titre,
-                                FileReperes* reperes, std::size_t morceau = 1 << 18);

@@ -46,25 +46,18 @@ void CanalTexte::lecteur(bool present) {
     signal_.notify_all();
 }
 
-std::string_view CanalTexte::regarder(std::size_t n) {
+std::streamsize CanalTexte::xsgetn(char* tampon, std::streamsize n) {
     std::unique_lock<std::mutex> verrou(verrou_);
     signal_.wait(verrou, [this] { return enAttente_ > 0 || fin_; });
+    const std::size_t lus =
+        std::min({static_cast<std::size_t>(n), enAttente_, anneau_.size() - debut_});
     // Nor does the giver touch these bytes until they are no longer counted.
-    return {anneau_.data() + debut_, std::min({n, enAttente_, anneau_.size() - debut_})};
-}
-
-void CanalTexte::liberer(std::size_t n) {
-    {
-        const std::lock_guard<std::mutex> verrou(verrou_);
-        debut_ = (debut_ + n) % anneau_.size();
-        enAttente_ -= n;
-    }
+    verrou.unlock();
+    std::memcpy(tampon, anneau_.data() + debut_, lus);
+    verrou.lock();
+    debut_ = (debut_ + lus) % anneau_.size();
+    enAttente_ -= lus;
+    verrou.unlock();
     signal_.notify_all();
-}
-
-std::streamsize CanalTexte::xsgetn(char* tampon, std::streamsize n) {
-    const std::string_view lus = regarder(static_cast<std::size_t>(n));
-    std::memcpy(tampon, lus.data(), lus.size());
-    liberer(lus.size());
-    return static_cast<std::streamsize>(lus.size());
+    return static_cast<std::streamsize>(lus);
 }

@@ -10,7 +10,6 @@
 #include <mutex>
 #include <streambuf>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class CanalTexte : public std::streambuf {
@@ -28,12 +27,6 @@ class CanalTexte : public std::streambuf {
     const std::string& titre() const { return titre_; }
     void lire() { lecteur(true); }
     void abandonner() { lecteur(false); }
-
-    // The reader's side without a copy: waits for bytes or the end, then gives those waiting
-    // from where it is, as one run of the ring, at most n (empty: the end, all of it read).
-    // They stay where they are until liberer says the first n of them are read.
-    std::string_view regarder(std::size_t n);
-    void liberer(std::size_t n);
 
     // The bytes given so far, end or not.
     std::uint64_t donnes();
