@@ -106,7 +106,8 @@ Journee examinerJour(const std::string& date, const Magasin& magasin, const Peri
         facturerJournee(entree, {factures, nullptr, canaux, nullptr, &journee.figures},
                         nomVentes(date), dateFact, {magasin, periode});
     // A reading that stopped always says why; a day not read whole is damaged all the same.
-    etat.avertissements = std::max(static_cast<long long>(avis.lignes()), static_cast<long long>(!lu.lu));
+    etat.avertissements =
+        std::max(static_cast<long long>(avis.lignes()), static_cast<long long>(!lu.lu));
     etat.aFacturer = !estFait(registre, date, ventes, Formats{});
     return journee;
 }
