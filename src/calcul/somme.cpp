@@ -51,22 +51,33 @@ void ajouter(FiguresFactures& figures, const FiguresFactures& autres) {
     ajouter(figures.total, autres.total);
 }
 
-void ajouterFacture(FiguresFactures& figures, const Facture& facture) {
+namespace {
+
+// An invoice's amount as it prints: a float rounded as printed, cents as they are.
+void ajouterMontant(Somme& somme, float montant) {
+    ajouterImprime(somme, montant);
+}
+void ajouterMontant(Somme& somme, Centimes montant) {
+    ajouter(somme, montant);
+}
+
+template <class FactureJour>
+void ajouterFigures(FiguresFactures& figures, const FactureJour& facture) {
     figures.nbFactures += 1;
-    ajouterImprime(figures.avantRabais, avantRabais(facture));
-    ajouterImprime(figures.rabais, facture.rabaisFacture);
-    ajouterImprime(figures.sousTotal, facture.sousTotalFacture);
-    ajouterImprime(figures.tps, facture.tps);
-    ajouterImprime(figures.tvq, facture.tvq);
-    ajouterImprime(figures.total, facture.totalFacture);
+    ajouterMontant(figures.avantRabais, avantRabais(facture));
+    ajouterMontant(figures.rabais, facture.rabaisFacture);
+    ajouterMontant(figures.sousTotal, facture.sousTotalFacture);
+    ajouterMontant(figures.tps, facture.tps);
+    ajouterMontant(figures.tvq, facture.tvq);
+    ajouterMontant(figures.total, facture.totalFacture);
+}
+
+}  // namespace
+
+void ajouterFacture(FiguresFactures& figures, const Facture& facture) {
+    ajouterFigures(figures, facture);
 }
 
 void ajouterFacture(FiguresFactures& figures, const FactureCentimes& facture) {
-    figures.nbFactures += 1;
-    ajouter(figures.avantRabais, avantRabais(facture));
-    ajouter(figures.rabais, facture.rabaisFacture);
-    ajouter(figures.sousTotal, facture.sousTotalFacture);
-    ajouter(figures.tps, facture.tps);
-    ajouter(figures.tvq, facture.tvq);
-    ajouter(figures.total, facture.totalFacture);
+    ajouterFigures(figures, facture);
 }
