@@ -91,18 +91,19 @@ std::string causeArret(const Arret& arret, const std::string& endroit) {
 
 const std::string suiteIgnoree = "la suite est ignoree";
 
-// Invoices the client read and those after it, as long as they can be read whole, then
-// writes the summary of the invoices written. Returns the count of invoices.
-// Where the text's next invoice, or the summary, begins.
+// A place in the text, as its marks count it.
 std::uint64_t positionDe(std::ostream::pos_type position) {
     return static_cast<std::uint64_t>(static_cast<std::streamoff>(position));
 }
 
+// Invoices the client read and those after it, as long as they can be read whole, then
+// writes the summary of the invoices written. Returns the count of invoices.
 template <class Mode>
-long long facturerClients(Lecteur& lecteur, const SortiesJour& sorties, const Canaux& alertes,
+long long facturerClients(Lecteur& lecteur, const SortiesJour& sorties,
                           const std::string& fichierVente, const std::string& dateFact,
                           const Mode& mode, Client& client, Lecture& lecture, std::size_t lot,
                           Avertissements& avertissements) {
+    const Canaux& alertes = sorties.canaux;
     std::ostream& sortie = sorties.factures;
     FileReperes* const reperes = sorties.reperes;
     JournalDiffere<typename Mode::FactureJour> journal;
@@ -185,11 +186,11 @@ ResultatJour facturerJournee(std::istream& entree, const SortiesJour& sorties,
     // period; the program's own otherwise.
     const long long nbFactures =
         bareme.periode != nullptr
-            ? facturerClients(lecteur, sorties, alertes, fichierVente, dateFact,
+            ? facturerClients(lecteur, sorties, fichierVente, dateFact,
                               ModeMagasin(bareme.magasin, *bareme.periode), client, lecture, lot,
                               avertissements)
-            : facturerClients(lecteur, sorties, alertes, fichierVente, dateFact, ModeProgramme{},
-                              client, lecture, lot, avertissements);
+            : facturerClients(lecteur, sorties, fichierVente, dateFact, ModeProgramme{}, client,
+                              lecture, lot, avertissements);
     if (lecteur.erreur) {
         alertes.messages << ligneIllisible(fichierVente, lecteur.erreur.message()) << std::flush;
     } else if (nbFactures == 0) {

@@ -28,7 +28,7 @@ constexpr std::string_view suffixeDeclaration = " $";
 constexpr std::size_t finDeclaration = largeurPage - suffixeDeclaration.size();
 constexpr std::string_view horsLimite = "hors limite";
 
-// A record's six amounts and three texts, for its room.
+// A line's numbers, for its room: the count of invoices and the six amounts.
 constexpr std::size_t nombresJour = 7;
 
 const std::string regle(largeurPage, '=');
