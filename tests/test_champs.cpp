@@ -14,19 +14,28 @@
 #include "report/champs.hpp"
 #include "report/facture.hpp"
 
+namespace {
+
+// Every other amount of eighths of a cent (many exact ties), every other one any float: tiny,
+// huge, inf, NaN.
+float montantAuHasard(std::mt19937& hasard, int i) {
+    std::uniform_int_distribution<int> centimes(-16000000, 16000000);
+    float valeur = static_cast<float>(centimes(hasard)) / 8.0f;
+    if (i % 2 == 0) {
+        const std::uint32_t motif = std::uniform_int_distribution<std::uint32_t>()(hasard);
+        std::memcpy(&valeur, &motif, sizeof valeur);
+    }
+    return valeur;
+}
+
+}  // namespace
+
 TEST(Champs, montantsCommeLeFluxLesEcrirait) {
     std::mt19937 hasard(2012);
-    std::uniform_int_distribution<std::uint32_t> bits;
-    std::uniform_int_distribution<int> centimes(-16000000, 16000000);
     std::vector<char> memoire;
     for (int i = 0; i < 200000; ++i) {
-        float valeur = static_cast<float>(centimes(hasard)) / 8.0f;  // many exact ties
-        if (i == 0) {
-            valeur = -0.0f;  // -0.00: what a quantity of 0 at a negative price costs
-        } else if (i % 2 == 0) {
-            const std::uint32_t motif = bits(hasard);  // any float: tiny, huge, inf, NaN
-            std::memcpy(&valeur, &motif, sizeof valeur);
-        }
+        // -0.00 first: what a quantity of 0 at a negative price costs.
+        const float valeur = i == 0 ? -0.0f : montantAuHasard(hasard, i);
         const int largeur = i % 18;  // too narrow for any amount, up to past the short path
         std::ostringstream flux;
         flux << std::fixed << std::setprecision(2) << std::setw(largeur) << valeur;
@@ -51,15 +60,9 @@ TEST(Champs, montantsCommeLeFluxLesEcrirait) {
 // count, makes the sum out of reach for good, never a made-up figure.
 TEST(Champs, sommesDesMontantsImprimes) {
     std::mt19937 hasard(2013);
-    std::uniform_int_distribution<std::uint32_t> bits;
-    std::uniform_int_distribution<int> centimes(-16000000, 16000000);
     std::vector<char> memoire;
     for (int i = 0; i < 200000; ++i) {
-        float valeur = static_cast<float>(centimes(hasard)) / 8.0f;
-        if (i % 2 == 0) {
-            const std::uint32_t motif = bits(hasard);
-            std::memcpy(&valeur, &motif, sizeof valeur);
-        }
+        const float valeur = montantAuHasard(hasard, i);
         Somme somme;
         ajouterImprime(somme, valeur);
         if (!std::isfinite(valeur) || std::fabs(valeur) >= 1e34f) {

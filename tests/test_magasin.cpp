@@ -258,6 +258,8 @@ TEST(Magasin, joursDuCalendrier) {
     }
     EXPECT_EQ(dateDe(jourDe(1, 2, 3)), "03-02-0001");
     EXPECT_EQ(dernierDuMois(2100, 2), jourDe(2100, 2, 28));
+    EXPECT_EQ(finDuMois(jourDe(2012, 2, 1)), jourDe(2012, 2, 29));
+    EXPECT_EQ(finDeLAnnee(jourDe(2013, 1, 1)), jourDe(2013, 12, 31));
 }
 
 // Every rounding is half away from zero, never to even; sums of the largest lines do not wrap.

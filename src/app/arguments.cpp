@@ -20,6 +20,7 @@ constexpr OptionAction optionsAction[] = {{"-h", Action::Aide},
 const std::string optionMagasin = "--magasin";
 const std::string optionFacture = "--facture";
 const std::string optionBilan = "--bilan";
+constexpr std::size_t tailleJour = 10;  // JJ-MM-AAAA
 const std::string formesBilan =
     "--bilan demande un mois MM-AAAA, une annee AAAA ou deux jours JJ-MM-AAAA";
 
@@ -54,7 +55,6 @@ bool lireNumero(const std::string& texte, long long& numero) {
 // second (JJ-MM-AAAA; second empty otherwise); false, with erreur, when they name none.
 bool lireBilan(const std::string& premier, const std::string& second, Arguments& arguments,
                std::string& erreur) {
-    constexpr std::size_t tailleJour = 10;  // JJ-MM-AAAA
     constexpr std::size_t tailleAnnee = 4;  // AAAA
     if (premier.size() != tailleJour) {
         const bool annee = premier.size() == tailleAnnee;
@@ -64,9 +64,7 @@ bool lireBilan(const std::string& premier, const std::string& second, Arguments&
             return false;
         }
         arguments.debutBilan = dateDe(*jour);
-        const long an = *jour / 10000;  // AAAAMMJJ
-        arguments.finBilan =
-            dateDe(annee ? jourDe(an, 12, 31) : dernierDuMois(an, *jour / 100 % 100));
+        arguments.finBilan = dateDe(annee ? finDeLAnnee(*jour) : finDuMois(*jour));
         return true;
     }
     if (second.empty()) {
@@ -134,7 +132,8 @@ Arguments lireArguments(int argc, const char* const argv[]) {
             std::string second;
             valeurOption(optionBilan, mot, argc, argv, i, premier);
             // A range's first day: its last one is the next word.
-            if (premier.size() == 10 && i + 1 < argc && argv[i + 1][0] != '-') second = argv[++i];
+            if (premier.size() == tailleJour && i + 1 < argc && argv[i + 1][0] != '-')
+                second = argv[++i];
             std::string erreur;
             arguments.bilan = true;
             if (!lireBilan(premier, second, arguments, erreur) &&

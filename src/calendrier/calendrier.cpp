@@ -63,6 +63,14 @@ std::string dateDe(Jour jour) {
            chiffresDe(anneeDe(jour), 4);
 }
 
+Jour finDuMois(Jour jour) {
+    return dernierDuMois(anneeDe(jour), moisDe(jour));
+}
+
+Jour finDeLAnnee(Jour jour) {
+    return jourDe(anneeDe(jour), 12, 31);
+}
+
 Jour lendemain(Jour jour) {
     const long an = anneeDe(jour);
     const long mo = moisDe(jour);

@@ -19,9 +19,12 @@ std::string dateIso(const std::string& date);
 // The date of a day, written JJ-MM-AAAA.
 std::string dateDe(Jour jour);
 
-// The day after jour, and the last day of a month (1 to 12) of a year.
+// The day after jour, the last day of a month (1 to 12) of a year, and the last day of
+// jour's month and of its year.
 Jour lendemain(Jour jour);
 Jour dernierDuMois(long annee, long mois);
+Jour finDuMois(Jour jour);
+Jour finDeLAnnee(Jour jour);
 
 // The day of a year, month and day, as the settings' dates give them.
 constexpr Jour jourDe(long annee, long mois, long jour) {
