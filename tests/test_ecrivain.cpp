@@ -1,8 +1,8 @@
 // The two-buffer writer with buffers of a few bytes, so that almost every write hands one
-// over: the file holds the bytes in their order, whichever way they came; an invoice taken
-// back goes, from the buffers or from the file, and never reaches the reader of what is
-// there for good, even after a failed write; onto a full device, closing says that a write
-// failed. The prefixed stream of standard error writes each line at once. The sink that keeps
+// over: the file holds the bytes in their order, whichever way they came (copied, or handed
+// over as a buffer); an invoice taken back goes, from the buffers or from the file, and never
+// reaches the reader of what is there for good, even after a failed write; onto a full
+// device, closing says that a write failed. The prefixed stream of standard error writes each line at once. The sink that keeps
 // nothing counts what it is given, and an invoice taken back goes back in its count.
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "util/ecrivain.hpp"
 #include "util/ecrivain_facture.hpp"
@@ -53,15 +54,19 @@ struct Lecteur {
 TEST(Ecrivain, petitsTamponsDansLOrdre) {
     std::string attendu;
     for (int i = 0; i < 2000; ++i) attendu += std::to_string(i) + (i % 7 == 0 ? "\n" : " ");
-    attendu.resize(attendu.size() / 10 * 10);
+    attendu.resize(attendu.size() / 15 * 15);
     const std::string nom = ::testing::TempDir() + "ecrivain.txt";
     for (const std::size_t taille : {1, 2, 7, 64}) {
         Ecrivain tampon(taille);
         ASSERT_TRUE(tampon.ouvrir(nom));
         std::ostream flux(&tampon);
-        for (std::size_t i = 0; i < attendu.size(); i += 10) {
+        std::vector<char> confie;
+        for (std::size_t i = 0; i < attendu.size(); i += 15) {
             flux << attendu.substr(i, 5);                               // a block, then
-            for (const char c : attendu.substr(i + 5, 5)) flux.put(c);  // byte by byte
+            for (const char c : attendu.substr(i + 5, 5)) flux.put(c);  // byte by byte, then
+            confie.assign(attendu.begin() + i + 10, attendu.begin() + i + 15);  // handed over,
+            confie.push_back('#');  // what follows the count not written
+            tampon.confier(confie, 5);
         }
         EXPECT_TRUE(tampon.fermer());
         EXPECT_EQ(lire(nom), attendu) << taille;

@@ -9,6 +9,7 @@
 
 #include "report/plan_pdf.hpp"
 #include "report/reperes.hpp"
+#include "util/ecrivain.hpp"
 
 namespace {
 
@@ -89,6 +90,7 @@ std::size_t longueurNombre(int n) {
 
 struct Document {
     std::streambuf* sortie = nullptr;
+    Ecrivain* ecrivain = nullptr;  // sortie, when it can take the buffer rather than a copy
     FileReperes* reperes = nullptr;  // where invoices and the summary begin; null: nowhere
     std::uint64_t position = 0;      // the line being read's first byte, in the text
     std::uint64_t recus = 0;         // the text's bytes read so far
@@ -131,17 +133,22 @@ struct Document {
 };
 
 // Hands the output to the stream, as the stream's own writes do: nothing more once a write
-// has failed.
+// has failed. A writer of ours takes the buffer itself, and gives back one of its own.
 void vider(Document& pdf) {
     const auto taille = static_cast<std::streamsize>(pdf.plein);
-    if (!pdf.echec) pdf.echec = pdf.sortie->sputn(pdf.tampon.data(), taille) != taille;
+    if (pdf.ecrivain != nullptr) {
+        pdf.ecrivain->confier(pdf.tampon, pdf.plein);
+    } else if (!pdf.echec) {
+        pdf.echec = pdf.sortie->sputn(pdf.tampon.data(), taille) != taille;
+    }
     pdf.ecrits += pdf.plein;
     pdf.plein = 0;
 }
 
-// Between objects only: the open page's length is still to be written into the output.
+// Between objects only: the open page's length is still to be written into the output. As
+// much at once as a writer's buffer holds: each handing over wakes its thread.
 void viderSiPlein(Document& pdf) {
-    if (pdf.plein >= (1u << 18)) vider(pdf);
+    if (pdf.plein >= (1u << 20)) vider(pdf);
 }
 
 // Room for n more bytes of output; the caller moves plein past what it writes there. The
@@ -597,6 +604,7 @@ std::uint64_t ecrireFacturesPdf(std::ostream& flux, std::streambuf& texte, std::
                                 std::size_t tailleLecture) {
     Document pdf;
     pdf.sortie = flux.rdbuf();
+    pdf.ecrivain = dynamic_cast<Ecrivain*>(pdf.sortie);
     pdf.reperes = reperes;
     if (reperes == nullptr) pdf.prochain = static_cast<std::uint64_t>(-1);
     // The second line's bytes above 127 mark the file as binary for the programs that look.

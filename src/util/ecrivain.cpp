@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <system_error>
 
 Ecrivain::Ecrivain(std::size_t taille) {
@@ -69,6 +70,15 @@ void Ecrivain::passer() {
     setp(tampon.data(), tampon.data() + tampon.size());
 }
 
+// The buffer being filled is free once passer has handed it over: the writer only reads the
+// other one.
+void Ecrivain::confier(std::vector<char>& octets, std::size_t n) {
+    passer();
+    std::swap(tampons_[courant_], octets);
+    recommencerA(debutCourant_, n);
+    passer();
+}
+
 void Ecrivain::attendre() {
     std::unique_lock<std::mutex> verrou(verrou_);
     signal_.wait(verrou, [this] { return aEcrire_ == 0; });
@@ -83,6 +93,11 @@ void Ecrivain::recommencerA(std::uint64_t position, std::size_t dansTampon) {
     debutCourant_ = position;
     std::vector<char>& tampon = tampons_[courant_];
     setp(tampon.data(), tampon.data() + tampon.size());
+    // pbump counts in int: a buffer handed over whole may hold more.
+    for (constexpr auto pas = static_cast<std::size_t>(std::numeric_limits<int>::max());
+         dansTampon > pas; dansTampon -= pas) {
+        pbump(static_cast<int>(pas));  // GCOVR_EXCL_LINE: a PDF page of over 2 GB
+    }
     pbump(static_cast<int>(dansTampon));
 }
 

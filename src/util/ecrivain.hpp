@@ -26,6 +26,11 @@ class Ecrivain : public std::streambuf {
     // Creates or empties nom for writing; false when it cannot be.
     bool ouvrir(const std::string& nom, bool binaire = false);
 
+    // On an open file, writes the first n bytes of octets after what was written, without
+    // copying them: the vector becomes one of the writer's buffers, and the caller gets in
+    // exchange one that is no longer written (its room to reuse; its bytes mean nothing).
+    void confier(std::vector<char>& octets, std::size_t n);
+
     // Writes what is left, waits for every write and closes the file; false when a write
     // failed. Once one has failed, nothing more is written.
     bool fermer();
