@@ -242,13 +242,11 @@ bool ascii(std::string_view texte) {
 }
 
 // Writes texte as a PDF string, parentheses included, from dest, which has room for four
-// bytes per byte of texte and two; returns the end. simple: the caller knows that no byte
-// needs an escape. Most lines need no escape: they are
+// bytes per byte of texte and two; returns the end. Most lines need no escape: they are
 // copied as they are checked, eight bytes at a time, in one pass.
-char* chaineEn(char* dest, std::string_view texte, bool simple = false) {
+char* chaineEn(char* dest, std::string_view texte) {
     *dest++ = '(';
-    const std::size_t simples = simple ? texte.size() : copierSimples(dest, texte);
-    if (simple) std::memcpy(dest, texte.data(), simples);
+    const std::size_t simples = copierSimples(dest, texte);
     dest += simples;
     for (const char c : texte.substr(simples)) {
         const auto octet = static_cast<unsigned char>(c);
@@ -404,7 +402,7 @@ void ecrireEntree(Document& pdf, int suivante) {
 }
 
 // Draws one line on the open page: a blank line only counted, until text follows it.
-void dessinerLigne(Document& pdf, std::string_view ligne, bool simple = false) {
+void dessinerLigne(Document& pdf, std::string_view ligne) {
     if (ligne.empty()) {
         ++pdf.blancs;
         return;
@@ -421,7 +419,7 @@ void dessinerLigne(Document& pdf, std::string_view ligne, bool simple = false) {
         pdf.echelle = e;
     }
     char* const debut = place(pdf, 4 * ligne.size() + 4);
-    char* fin = chaineEn(debut, ligne, simple);
+    char* fin = chaineEn(debut, ligne);
     *fin++ = '\'';
     *fin++ = '\n';
     pdf.plein += static_cast<std::size_t>(fin - debut);
@@ -492,7 +490,7 @@ inline void prendreReperes(Document& pdf) {
 
 // A line with text goes after the blank lines before it, or opens a new page when it no
 // longer fits; an invoice's first lines are kept as its head.
-void placerLigne(Document& pdf, std::string_view ligne, bool simple = false) {
+void placerLigne(Document& pdf, std::string_view ligne) {
     if (!ligne.empty()) {
         if (pdf.lignes + pdf.blancs >= lignesParPage) fermerPage(pdf);
         if (pdf.lignes == 0) ouvrirPageEtEntree(pdf);
@@ -501,20 +499,14 @@ void placerLigne(Document& pdf, std::string_view ligne, bool simple = false) {
         pdf.entete.append(ligne);
         pdf.finsEntete.push_back(pdf.entete.size());
     }
-    dessinerLigne(pdf, ligne, simple);
+    dessinerLigne(pdf, ligne);
 }
 
 // One line of the text, without its line end (a CR before the LF belongs to the line end):
 // a form feed in it ends the page, the text after it goes on the next one. sansSaut: the
-// caller knows it holds none; simple: that none of its bytes is a control byte or needs an
-// escape (no CR, no form feed).
-void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne, bool sansSaut = false,
-               bool simple = false) {
+// caller knows it holds none.
+void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne, bool sansSaut = false) {
     prendreReperes(pdf);
-    if (simple) {
-        placerLigne(pdf, ligne, true);
-        return;
-    }
     if (finDeLigne && !ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
     for (std::size_t saut = sansSaut ? std::string_view::npos : ligne.find('\f');
          saut != std::string_view::npos; saut = ligne.find('\f')) {
@@ -525,27 +517,6 @@ void lireLigne(Document& pdf, std::string_view ligne, bool finDeLigne, bool sans
         prendreReperes(pdf);
     }
     if (finDeLigne || !ligne.empty()) placerLigne(pdf, ligne);
-}
-
-// The line feed that ends the line from p, before fin (null: none there yet), and whether
-// every byte before it is Simple: eight bytes at a time while none is special, then one by
-// one, and past a byte to escape, the line feed alone is looked for.
-const char* finDeLigne(const char* p, const char* fin, bool& simple) {
-    simple = true;
-    constexpr std::size_t taille = sizeof(std::uint64_t);
-    for (std::uint64_t mot = 0; static_cast<std::size_t>(fin - p) >= taille; p += taille) {
-        std::memcpy(&mot, p, taille);
-        if (contientSpecial(mot)) break;
-    }
-    for (; p != fin; ++p) {
-        if (*p == '\n') return p;
-        if (classes[static_cast<unsigned char>(*p)] != Simple) {
-            simple = false;
-            return static_cast<const char*>(
-                std::memchr(p, '\n', static_cast<std::size_t>(fin - p)));
-        }
-    }
-    return nullptr;
 }
 
 // Where the first form feed from debut is, before fin; fin when there is none.
@@ -576,14 +547,13 @@ std::uint64_t lireTexte(Document& pdf, std::streambuf& texte, std::uint64_t tail
         std::size_t saut = prochainSaut(lu, debut, fin);
         for (;;) {
             const auto* const ligne = lu.data() + debut;
-            bool simple = false;
-            const auto* const finLigne = finDeLigne(ligne, lu.data() + fin, simple);
+            const auto* const finLigne =
+                static_cast<const char*>(std::memchr(ligne, '\n', fin - debut));
             if (finLigne == nullptr) break;
             if (saut < debut) saut = prochainSaut(lu, debut, fin);
             const auto longueur = static_cast<std::size_t>(finLigne - ligne);
             pdf.position = lus + debut;
-            lireLigne(pdf, std::string_view(ligne, longueur), true, saut > debut + longueur,
-                      simple);
+            lireLigne(pdf, std::string_view(ligne, longueur), true, saut > debut + longueur);
             debut += longueur + 1;
         }
         if (debut == 0 && fin == lu.size()) lu.resize(2 * lu.size());
