@@ -145,8 +145,9 @@ void vider(Document& pdf) {
     pdf.plein = 0;
 }
 
-// Between objects only: the open page's length is still to be written into the output. As
-// much at once as a writer's buffer holds: each handing over wakes its thread.
+// Between objects only: the open page's length is still to be written into the output. A
+// megabyte at a time, since each handing over wakes the writer's thread; the buffers traded
+// with it grow once, to hold that and the page past it (smaller pieces measured slower).
 void viderSiPlein(Document& pdf) {
     if (pdf.plein >= (1u << 20)) vider(pdf);
 }
