@@ -2,8 +2,9 @@
 // over: the file holds the bytes in their order, whichever way they came (copied, or handed
 // over as a buffer); an invoice taken back goes, from the buffers or from the file, and never
 // reaches the reader of what is there for good, even after a failed write; onto a full
-// device, closing says that a write failed. The prefixed stream of standard error writes each line at once. The sink that keeps
-// nothing counts what it is given, and an invoice taken back goes back in its count.
+// device, closing says that a write failed. The prefixed stream of standard error writes
+// each line at once. The sink that keeps nothing counts what it is given, and an invoice
+// taken back goes back in its count.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>

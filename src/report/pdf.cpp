@@ -90,7 +90,7 @@ std::size_t longueurNombre(int n) {
 
 struct Document {
     std::streambuf* sortie = nullptr;
-    Ecrivain* ecrivain = nullptr;  // sortie, when it can take the buffer rather than a copy
+    Ecrivain* ecrivain = nullptr;    // sortie, when it can take the buffer rather than a copy
     FileReperes* reperes = nullptr;  // where invoices and the summary begin; null: nowhere
     std::uint64_t position = 0;      // the line being read's first byte, in the text
     std::uint64_t recus = 0;         // the text's bytes read so far
