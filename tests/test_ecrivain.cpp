@@ -65,8 +65,10 @@ TEST(Ecrivain, petitsTamponsDansLOrdre) {
         for (std::size_t i = 0; i < attendu.size(); i += 15) {
             flux << attendu.substr(i, 5);                               // a block, then
             for (const char c : attendu.substr(i + 5, 5)) flux.put(c);  // byte by byte, then
-            confie.assign(attendu.begin() + i + 10, attendu.begin() + i + 15);  // handed over,
-            confie.push_back('#');  // what follows the count not written
+            // handed over, and what follows the count not written
+            const std::string confiee = attendu.substr(i + 10, 5);
+            confie.assign(confiee.begin(), confiee.end());
+            confie.push_back('#');
             tampon.confier(confie, 5);
         }
         EXPECT_TRUE(tampon.fermer());
@@ -89,7 +91,8 @@ TEST(CanalTexte, anneauToursInegaux) {
     std::string lu;
     std::thread lecteur([&] {
         char morceau[11];
-        for (std::streamsize n = 1; (n = canal.sgetn(morceau, 1 + lu.size() % 11)) > 0;)
+        for (std::streamsize n = 1;
+             (n = canal.sgetn(morceau, static_cast<std::streamsize>(1 + lu.size() % 11))) > 0;)
             lu.append(morceau, static_cast<std::size_t>(n));
     });
     for (std::size_t i = 0, part = 1; i < attendu.size(); i += part, part = 1 + i % 17) {
