@@ -8,11 +8,12 @@ namespace {
 
 // The item line's columns, from the left: each field's width, then where it begins or ends
 // (counted from 0), a blank between two fields. The widest ordinary values fill them: an
-// 8-digit article, a quantity of -99999, a price of 99999.99$, a line of -9999999.99$.
-constexpr std::size_t largeurNoArticle = 8;
-constexpr std::size_t largeurDescription = 15;
+// article of -99999999, a quantity of -99999, a price of -99999.99$, a line of -9999999.99$;
+// the description, continued below, takes what is left.
+constexpr std::size_t largeurNoArticle = 9;
+constexpr std::size_t largeurDescription = 13;
 constexpr std::size_t largeurQty = 6;
-constexpr std::size_t largeurPrix = 9;
+constexpr std::size_t largeurPrix = 10;
 constexpr std::size_t largeurMontant = 12;
 constexpr std::size_t largeurSel = 4;     // its heading's
 constexpr std::size_t largeurRabais = 6;  // its heading's
@@ -28,10 +29,10 @@ static_assert(finTotal == largeurPage, "the item line fills the page");
 
 // The footer's labels end where the discount's column does, its figures in the total's.
 constexpr std::size_t finLibelle = finRabais;
-// The client line: the label, the client's number (8 digits), the names.
+// The client line: the label, the client's number (-99999999 at the widest), the names.
 constexpr std::string_view etiquetteClient = "Client :";
 constexpr std::string_view etiquetteNo = "No :";
-constexpr std::size_t largeurNoClient = 8;
+constexpr std::size_t largeurNoClient = 9;
 constexpr std::size_t debutNoClient = etiquetteClient.size() + 1;
 constexpr std::size_t debutNoms = debutNoClient + largeurNoClient + 1;
 // The thank-you line is centred as the program's own is, in a field that counted its line end.
